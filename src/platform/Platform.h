@@ -1,0 +1,215 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/DateTime.h"
+#include "platform/Failure.h"
+
+namespace tramvel {
+
+// How a file is opened.
+enum class OpenMode {
+  kRead,       // existing file, reading from its start
+  kWrite,      // created or truncated, writing from its start
+  kAppend,     // created when missing, writing at its end
+  kReadWrite,  // created when missing, never truncated; random access
+};
+
+// An open file. Closed when the object goes. Every failure raises a Failure.
+class File {
+ public:
+  virtual ~File() = default;
+
+  // Reads up to buffer.size() bytes at the current position and returns how
+  // many were read: fewer only at the end of the file, 0 there.
+  virtual std::size_t Read(std::span<std::byte> buffer) = 0;
+
+  // Writes every byte at the current position. A full disk raises 61.
+  virtual void Write(std::span<const std::byte> data) = 0;
+
+  // Moves the position to an absolute byte offset (may lie past the end).
+  virtual void Seek(uint64_t offset) = 0;
+
+  // The file's current length in bytes.
+  virtual uint64_t Length() = 0;
+
+  // Cuts or extends the file to exactly `length` bytes.
+  virtual void SetLength(uint64_t length) = 0;
+
+  // Hands buffered bytes to the operating system (and to the disk when
+  // `durable`), so a later rename publishes a complete file.
+  virtual void Flush(bool durable) = 0;
+};
+
+// A watched process: 0 means "not open for watching".
+using ProcessHandle = int64_t;
+inline constexpr uint32_t kStillActive = 259;
+
+// How a started program's window shows (kept for the original's call sites;
+// programs on this platform have no window of their own to style).
+enum class WindowStyle { kHide = 0, kNormalFocus = 1, kMinimizedFocus = 2, kMaximizedFocus = 3 };
+
+enum class MousePointer { kDefault, kHourglass };
+
+enum class OutputStream { kStandardOutput, kStandardError };
+
+// Everything that touches the outside world: files, processes, clock,
+// environment and the operator. Paths are the system's own Windows-style
+// texts ("C:\RECIBIR\A.TXT"); each implementation maps them at this boundary
+// only. Every method reports failure by raising a Failure with the original
+// program's number; none returns an error code unless its comment says so.
+//
+// The real implementation comes from NewRealPlatform() (RealPlatform.h); tests
+// wrap it with PlatformWrapper and override only what they break.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // ----- files and folders -----
+
+  // Names (no folder) of the entries directly in `folder`, in the order the
+  // file system gives them. Files only, or files and sub-folders when
+  // `includeFolders`. A missing folder gives an empty list, never a failure.
+  virtual std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) = 0;
+
+  // True when `path` names an existing regular file / folder. Never raises.
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool FolderExists(const std::string& path) = 0;
+
+  // Creates one folder level. An existing entry raises 75; a missing parent 76.
+  virtual void CreateFolder(const std::string& path) = 0;
+
+  // Deletes a file. Missing: 53; not deletable: 75.
+  virtual void DeleteFile(const std::string& path) = 0;
+
+  // Renames a file, replacing an existing target. Missing source: 53.
+  virtual void RenameFile(const std::string& from, const std::string& to) = 0;
+
+  // Opens a file. A missing file for kRead raises 53; a folder or a file
+  // that may not be opened 75; a missing parent folder 76.
+  virtual std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) = 0;
+
+  // The native path that `path` maps to, for a library that opens files
+  // itself (the database engine). Never raises.
+  virtual std::string NativePath(const std::string& path) = 0;
+
+  // ----- processes -----
+
+  // Starts a Windows-style command line: the program path is not quoted and
+  // may hold blanks, so the program is the shortest prefix ending before a
+  // blank that names an existing file, and everything after that blank
+  // reaches the program unchanged as its single argument. Returns the
+  // process id. No such program, or one that cannot be started: 53.
+  virtual int64_t StartProcess(const std::string& commandLine, WindowStyle style) = 0;
+
+  // Opens a started process for querying; 0 when it cannot be watched.
+  virtual ProcessHandle OpenProcess(int64_t processId) = 0;
+
+  // Reads the exit code into `code`: kStillActive while the program runs,
+  // its exit status once it has ended normally, 128 + the signal number when
+  // a signal ended it. False (and `code` untouched) for handle 0 or an
+  // unknown handle.
+  virtual bool GetExitCode(ProcessHandle handle, uint32_t& code) = 0;
+
+  // Releases a handle from OpenProcess; 0 and unknown handles are ignored.
+  virtual void CloseHandle(ProcessHandle handle) = 0;
+
+  // Sleeps `milliseconds`.
+  virtual void Sleep(int milliseconds) = 0;
+
+  // Sleeps `milliseconds`, or less when the watched process ends first.
+  virtual void SleepUnlessEnded(ProcessHandle handle, int milliseconds) = 0;
+
+  // ----- clock and environment -----
+
+  // The local date and time.
+  virtual DateTime Now() = 0;
+
+  // An environment variable; nullopt when not set.
+  virtual std::optional<std::string> GetEnv(const std::string& name) = 0;
+
+  virtual std::string ComputerName() = 0;
+  virtual std::string UserName() = 0;
+
+  // The folder of the running executable, without a closing separator.
+  virtual std::string ProgramFolder() = 0;
+
+  // The executable's file name without folder and extension.
+  virtual std::string ExecutableName() = 0;
+
+  // The text after the program's own path on the command line that started it.
+  virtual std::string CommandLine() = 0;
+
+  // Writes text (no line end added) to the process's standard output or error.
+  virtual void Write(OutputStream stream, std::string_view text) = 0;
+
+  // ----- the operator -----
+
+  // A modal message box with the Windows style code (buttons + icon + default
+  // button) and its answer code (1 OK ... 7 No). An empty `title` shows the
+  // program's name. Without an operator the default button answers, and an
+  // Abort/Retry/Ignore or Retry/Cancel box gives up (Abort, Cancel).
+  virtual int MessageBox(const std::string& text, int style, const std::string& title) = 0;
+
+  virtual void SetMousePointer(MousePointer pointer) = 0;
+
+  // Lets pending events (timer ticks, repaints, clicks) run, then returns.
+  virtual void PumpEvents() = 0;
+};
+
+// Forwards every call to another platform; a test derives from it and
+// overrides only what it changes.
+class PlatformWrapper : public Platform {
+ public:
+  explicit PlatformWrapper(Platform& target) : target_(target) {}
+
+  Platform& Target() const { return target_; }
+
+  std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) override {
+    return target_.ListFolder(folder, includeFolders);
+  }
+  bool FileExists(const std::string& path) override { return target_.FileExists(path); }
+  bool FolderExists(const std::string& path) override { return target_.FolderExists(path); }
+  void CreateFolder(const std::string& path) override { target_.CreateFolder(path); }
+  void DeleteFile(const std::string& path) override { target_.DeleteFile(path); }
+  void RenameFile(const std::string& from, const std::string& to) override { target_.RenameFile(from, to); }
+  std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override {
+    return target_.OpenFile(path, mode);
+  }
+  std::string NativePath(const std::string& path) override { return target_.NativePath(path); }
+  int64_t StartProcess(const std::string& commandLine, WindowStyle style) override {
+    return target_.StartProcess(commandLine, style);
+  }
+  ProcessHandle OpenProcess(int64_t processId) override { return target_.OpenProcess(processId); }
+  bool GetExitCode(ProcessHandle handle, uint32_t& code) override { return target_.GetExitCode(handle, code); }
+  void CloseHandle(ProcessHandle handle) override { target_.CloseHandle(handle); }
+  void Sleep(int milliseconds) override { target_.Sleep(milliseconds); }
+  void SleepUnlessEnded(ProcessHandle handle, int milliseconds) override {
+    target_.SleepUnlessEnded(handle, milliseconds);
+  }
+  DateTime Now() override { return target_.Now(); }
+  std::optional<std::string> GetEnv(const std::string& name) override { return target_.GetEnv(name); }
+  std::string ComputerName() override { return target_.ComputerName(); }
+  std::string UserName() override { return target_.UserName(); }
+  std::string ProgramFolder() override { return target_.ProgramFolder(); }
+  std::string ExecutableName() override { return target_.ExecutableName(); }
+  std::string CommandLine() override { return target_.CommandLine(); }
+  void Write(OutputStream stream, std::string_view text) override { target_.Write(stream, text); }
+  int MessageBox(const std::string& text, int style, const std::string& title) override {
+    return target_.MessageBox(text, style, title);
+  }
+  void SetMousePointer(MousePointer pointer) override { target_.SetMousePointer(pointer); }
+  void PumpEvents() override { target_.PumpEvents(); }
+
+ private:
+  Platform& target_;
+};
+
+}  // namespace tramvel
