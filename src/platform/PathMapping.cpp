@@ -1,0 +1,113 @@
+#include "platform/PathMapping.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <memory>
+#include <utility>
+
+#include "platform/TextCase.h"
+
+namespace tramvel {
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+std::string EnvOr(const char* name, std::string fallback) {
+  const char* value = std::getenv(name);
+  return value && *value ? std::string(value) : std::move(fallback);
+}
+
+std::string TrimTrailingSlashes(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+// The entry of `folder` named `name` without regard to case; empty when none.
+std::string MatchInFolder(const std::string& folder, const std::string& name) {
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()), ::closedir);
+  if (!dir) return {};
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (EqualsIgnoreCase(entry->d_name, name)) return entry->d_name;
+  }
+  return {};
+}
+
+}  // namespace
+
+PathMapper PathMapper::FromEnvironment() {
+  return PathMapper(EnvOr("TRAMVEL_DRIVE_C", EnvOr("HOME", "/root") + "/.local/share/tramvel/C"));
+}
+
+PathMapper::PathMapper(std::string driveCRoot) : driveCRoot_(TrimTrailingSlashes(std::move(driveCRoot))) {}
+
+std::string PathMapper::DriveRoot(char letter) const {
+  const char upper = static_cast<char>((letter >= 'a' && letter <= 'z') ? letter - 'a' + 'A' : letter);
+  if (upper == 'C') return driveCRoot_;
+  const std::string variable = std::string("TRAMVEL_DRIVE_") + upper;
+  const auto slash = driveCRoot_.find_last_of('/');
+  const std::string parent = slash == std::string::npos ? std::string(".") : driveCRoot_.substr(0, slash);
+  return EnvOr(variable.c_str(), parent + "/" + upper);
+}
+
+std::string PathMapper::MapLexically(std::string_view path) const {
+  std::string out(path);
+  for (char& c : out) {
+    if (c == '\\') c = '/';
+  }
+  const bool hasDrive = out.size() >= 2 && out[1] == ':' &&
+                        ((out[0] >= 'A' && out[0] <= 'Z') || (out[0] >= 'a' && out[0] <= 'z'));
+  if (hasDrive) {
+    std::string rest = out.substr(2);
+    if (!rest.empty() && rest.front() != '/') rest.insert(rest.begin(), '/');
+    out = DriveRoot(out[0]) + rest;
+  }
+  // Doubled separators come from joining a folder that ends in a separator
+  // with a name that starts with one; they mean nothing on either system.
+  std::string collapsed;
+  collapsed.reserve(out.size());
+  for (char c : out) {
+    if (c == '/' && !collapsed.empty() && collapsed.back() == '/') continue;
+    collapsed.push_back(c);
+  }
+  return collapsed;
+}
+
+std::string PathMapper::Map(std::string_view path) const { return ResolveLetterCase(MapLexically(path)); }
+
+std::string ResolveLetterCase(const std::string& nativePath) {
+  if (nativePath.empty() || Exists(nativePath)) return nativePath;
+  std::string resolved = nativePath.front() == '/' ? "/" : "";
+  std::size_t pos = resolved.size();
+  bool matching = true;
+  while (pos <= nativePath.size()) {
+    const std::size_t next = nativePath.find('/', pos);
+    const std::size_t end = next == std::string::npos ? nativePath.size() : next;
+    std::string component = nativePath.substr(pos, end - pos);
+    if (!component.empty()) {
+      const std::string folder = resolved.empty() ? "" : TrimTrailingSlashes(resolved);
+      std::string candidate = resolved + component;
+      if (matching && !Exists(candidate)) {
+        std::string match = component == "." || component == ".." ? std::string() : MatchInFolder(folder, component);
+        if (match.empty()) {
+          matching = false;
+        } else {
+          candidate = resolved + match;
+        }
+      }
+      resolved = candidate;
+      if (next != std::string::npos) resolved += '/';
+    } else if (next != std::string::npos && !resolved.empty() && resolved.back() != '/') {
+      resolved += '/';
+    }
+    if (next == std::string::npos) break;
+    pos = next + 1;
+  }
+  return resolved;
+}
+
+}  // namespace tramvel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tramvel {
+
+// Maps the system's Windows-style paths to native ones, at the platform
+// boundary only: "\" becomes "/", a drive prefix "X:" becomes the folder that
+// TRAMVEL_DRIVE_X names (default ~/.local/share/tramvel/X), and a path that
+// does not exist as written is matched component by component without regard
+// to letter case, because the original's file names differ from the files on
+// disk in case only. A path without a drive stays relative or absolute as
+// written.
+class PathMapper {
+ public:
+  // Roots from the environment (TRAMVEL_DRIVE_C, ..., HOME).
+  static PathMapper FromEnvironment();
+
+  // Drive C: at `driveCRoot`; other drives beside it as "<parent>/<letter>"
+  // unless TRAMVEL_DRIVE_<letter> names them.
+  explicit PathMapper(std::string driveCRoot);
+
+  const std::string& DriveCRoot() const { return driveCRoot_; }
+
+  // The native path, with letter case resolved against the disk.
+  std::string Map(std::string_view path) const;
+
+  // The native path without looking at the disk.
+  std::string MapLexically(std::string_view path) const;
+
+ private:
+  std::string DriveRoot(char letter) const;
+
+  std::string driveCRoot_;
+};
+
+// The same path with each component that does not exist as written replaced
+// by the one entry of its folder whose name matches without regard to case
+// (the first in listing order when several do). Components after the first
+// one that matches nothing are kept as written.
+std::string ResolveLetterCase(const std::string& nativePath);
+
+}  // namespace tramvel
