@@ -1,0 +1,357 @@
+#include "platform/RealPlatform.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <thread>
+#include <utility>
+
+#include "platform/MessageBoxStyle.h"
+#include "platform/PathMapping.h"
+#include "platform/PosixFailure.h"
+#include "platform/QtOperator.h"
+#include "platform/TextCase.h"
+#include "platform/WindowsCommandLine.h"
+
+extern char** environ;
+
+namespace tramvel {
+namespace {
+
+class PosixFile final : public File {
+ public:
+  PosixFile(int fd, std::string path, std::string source) : fd_(fd), path_(std::move(path)), source_(std::move(source)) {}
+  ~PosixFile() override { ::close(fd_); }
+  PosixFile(const PosixFile&) = delete;
+  PosixFile& operator=(const PosixFile&) = delete;
+
+  std::size_t Read(std::span<std::byte> buffer) override {
+    std::size_t total = 0;
+    while (total < buffer.size()) {
+      const ssize_t n = ::read(fd_, buffer.data() + total, buffer.size() - total);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw Fail(errno);
+      if (n == 0) break;
+      total += static_cast<std::size_t>(n);
+    }
+    return total;
+  }
+
+  void Write(std::span<const std::byte> data) override {
+    std::size_t total = 0;
+    while (total < data.size()) {
+      const ssize_t n = ::write(fd_, data.data() + total, data.size() - total);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw Fail(errno);
+      total += static_cast<std::size_t>(n);
+    }
+  }
+
+  void Seek(uint64_t offset) override {
+    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) throw Fail(errno);
+  }
+
+  uint64_t Length() override {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) throw Fail(errno);
+    return static_cast<uint64_t>(info.st_size);
+  }
+
+  void SetLength(uint64_t length) override {
+    if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) throw Fail(errno);
+  }
+
+  void Flush(bool durable) override {
+    if (durable && ::fdatasync(fd_) != 0) throw Fail(errno);
+  }
+
+ private:
+  Failure Fail(int error) const { return PosixFailure(error, path_, source_); }
+
+  int fd_;
+  std::string path_;
+  std::string source_;
+};
+
+struct Child {
+  pid_t pid = 0;
+  int pidfd = -1;
+  bool ended = false;
+  uint32_t code = 0;
+};
+
+class RealPlatform final : public Platform {
+ public:
+  explicit RealPlatform(RealPlatformOptions options)
+      : options_(std::move(options)),
+        mapper_(options_.driveCRoot ? PathMapper(*options_.driveCRoot) : PathMapper::FromEnvironment()) {}
+
+  ~RealPlatform() override {
+    // The outside programs go on running on their own; only our descriptors go.
+    for (auto& [pid, child] : children_) {
+      if (child.pidfd >= 0) ::close(child.pidfd);
+    }
+  }
+  RealPlatform(const RealPlatform&) = delete;
+  RealPlatform& operator=(const RealPlatform&) = delete;
+
+  std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) override {
+    std::vector<std::string> names;
+    const std::string native = mapper_.Map(folder);
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native.c_str()), ::closedir);
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+      const std::string name = entry->d_name;
+      if (name == "." || name == "..") continue;
+      struct stat info {};
+      if (::stat((native + "/" + name).c_str(), &info) != 0) continue;
+      if (S_ISREG(info.st_mode) || (includeFolders && S_ISDIR(info.st_mode))) names.push_back(name);
+    }
+    // The original's file system lists names in case-insensitive order;
+    // keeping that order makes every run over a folder repeatable.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+      const std::string la = ToLower(a);
+      const std::string lb = ToLower(b);
+      return la != lb ? la < lb : a < b;
+    });
+    return names;
+  }
+
+  bool FileExists(const std::string& path) override { return Is(path, S_IFREG); }
+  bool FolderExists(const std::string& path) override { return Is(path, S_IFDIR); }
+
+  void CreateFolder(const std::string& path) override {
+    const std::string native = mapper_.Map(path);
+    if (::mkdir(native.c_str(), 0777) != 0) {
+      throw PosixFailure(errno == ENOENT ? ENOTDIR : errno, path, Source());
+    }
+  }
+
+  void DeleteFile(const std::string& path) override {
+    const std::string native = mapper_.Map(path);
+    if (::unlink(native.c_str()) != 0) throw PosixFailure(errno, path, Source());
+  }
+
+  void RenameFile(const std::string& from, const std::string& to) override {
+    if (::rename(mapper_.Map(from).c_str(), mapper_.Map(to).c_str()) != 0) throw PosixFailure(errno, from, Source());
+  }
+
+  std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override {
+    const std::string native = mapper_.Map(path);
+    int flags = O_CLOEXEC;
+    switch (mode) {
+      case OpenMode::kRead: flags |= O_RDONLY; break;
+      case OpenMode::kWrite: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+      case OpenMode::kAppend: flags |= O_WRONLY | O_CREAT | O_APPEND; break;
+      case OpenMode::kReadWrite: flags |= O_RDWR | O_CREAT; break;
+    }
+    const int fd = ::open(native.c_str(), flags, 0666);
+    if (fd < 0) {
+      const int error = errno;
+      throw PosixFailure(error == ENOENT && mode != OpenMode::kRead ? ENOTDIR : error, path, Source());
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+      ::close(fd);
+      throw PosixFailure(EISDIR, path, Source());
+    }
+    return std::make_unique<PosixFile>(fd, path, Source());
+  }
+
+  std::string NativePath(const std::string& path) override { return mapper_.Map(path); }
+
+  int64_t StartProcess(const std::string& commandLine, WindowStyle /*style*/) override {
+    const auto split = SplitWindowsCommandLine(commandLine, [this](const std::string& program) {
+      struct stat info {};
+      return ::stat(mapper_.Map(program).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    });
+    if (!split) throw Failure(failure::kFileNotFound, "File not found '" + commandLine + "'", Source());
+    const std::string executable = mapper_.Map(split->program);
+    // The program sees its path as the command line wrote it, and the rest of
+    // the line as one argument, exactly as Windows would hand it over.
+    std::vector<char*> argv;
+    std::string program = split->program;
+    std::string argument = split->argument;
+    argv.push_back(program.data());
+    if (commandLine.size() > split->program.size()) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, executable.c_str(), nullptr, nullptr, argv.data(), environ);
+    if (error != 0) {
+      throw Failure(failure::kInvalidCall, "Invalid procedure call or argument '" + split->program + "'", Source());
+    }
+    Child child;
+    child.pid = pid;
+    child.pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+    children_[pid] = child;
+    return pid;
+  }
+
+  ProcessHandle OpenProcess(int64_t processId) override {
+    if (children_.find(static_cast<pid_t>(processId)) == children_.end()) return 0;
+    const ProcessHandle handle = nextHandle_++;
+    handles_[handle] = static_cast<pid_t>(processId);
+    return handle;
+  }
+
+  bool GetExitCode(ProcessHandle handle, uint32_t& code) override {
+    Child* child = Find(handle);
+    if (!child) return false;
+    code = Reap(*child) ? child->code : kStillActive;
+    return true;
+  }
+
+  void CloseHandle(ProcessHandle handle) override { handles_.erase(handle); }
+
+  void Sleep(int milliseconds) override {
+    if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  }
+
+  void SleepUnlessEnded(ProcessHandle handle, int milliseconds) override {
+    Child* child = Find(handle);
+    if (!child || child->pidfd < 0) return Sleep(milliseconds);
+    if (child->ended) return;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (left.count() <= 0) return;
+      pollfd waiting{child->pidfd, POLLIN, 0};
+      const int ready = ::poll(&waiting, 1, static_cast<int>(left.count()));
+      if (ready < 0 && errno == EINTR) continue;
+      return;
+    }
+  }
+
+  DateTime Now() override {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+  }
+
+  std::optional<std::string> GetEnv(const std::string& name) override {
+    const char* value = std::getenv(name.c_str());
+    if (!value) return std::nullopt;
+    return std::string(value);
+  }
+
+  std::string ComputerName() override {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    std::string host = name;
+    return host.substr(0, host.find('.'));
+  }
+
+  std::string UserName() override {
+    if (const passwd* entry = ::getpwuid(::geteuid())) return entry->pw_name;
+    return GetEnv("USER").value_or("");
+  }
+
+  std::string ProgramFolder() override {
+    const std::string exe = ExecutablePath();
+    const auto slash = exe.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : exe.substr(0, slash == 0 ? 1 : slash);
+  }
+
+  std::string ExecutableName() override {
+    const std::string exe = ExecutablePath();
+    std::string name = exe.substr(exe.find_last_of('/') + 1);
+    const auto dot = name.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  }
+
+  std::string CommandLine() override { return options_.commandLine; }
+
+  void Write(OutputStream stream, std::string_view text) override {
+    std::FILE* out = stream == OutputStream::kStandardError ? stderr : stdout;
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fflush(out);
+  }
+
+  int MessageBox(const std::string& text, int style, const std::string& title) override {
+    const std::string shownTitle = title.empty() ? ExecutableName() : title;
+    if (options_.operatorPresent) return ShowQtMessageBox(text, style, shownTitle);
+    Write(OutputStream::kStandardError, shownTitle + ": " + text + "\n");
+    return UnattendedAnswer(style);
+  }
+
+  void SetMousePointer(MousePointer pointer) override { SetQtMousePointer(pointer == MousePointer::kHourglass); }
+
+  void PumpEvents() override { PumpQtEvents(); }
+
+ private:
+  std::string Source() { return ExecutableName(); }
+
+  bool Is(const std::string& path, mode_t kind) {
+    struct stat info {};
+    return ::stat(mapper_.Map(path).c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
+  }
+
+  Child* Find(ProcessHandle handle) {
+    const auto h = handles_.find(handle);
+    if (h == handles_.end()) return nullptr;
+    const auto c = children_.find(h->second);
+    return c == children_.end() ? nullptr : &c->second;
+  }
+
+  // True once the child has ended; its code is then known.
+  bool Reap(Child& child) {
+    if (child.ended) return true;
+    int status = 0;
+    pid_t reaped = 0;
+    do {
+      reaped = ::waitpid(child.pid, &status, WNOHANG);
+    } while (reaped < 0 && errno == EINTR);
+    if (reaped == 0) return false;
+    child.ended = true;
+    if (reaped < 0) {
+      child.code = 1;  // lost track of it: never report success we cannot prove
+    } else if (WIFEXITED(status)) {
+      child.code = static_cast<uint32_t>(WEXITSTATUS(status));
+    } else {
+      child.code = 128u + static_cast<uint32_t>(WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    }
+    if (child.pidfd >= 0) {
+      ::close(child.pidfd);
+      child.pidfd = -1;
+    }
+    return true;
+  }
+
+  std::string ExecutablePath() {
+    if (executablePath_.empty()) {
+      char buffer[4096] = {};
+      const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+      executablePath_ = n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string("./tramvel");
+    }
+    return executablePath_;
+  }
+
+  RealPlatformOptions options_;
+  PathMapper mapper_;
+  std::map<pid_t, Child> children_;
+  std::map<ProcessHandle, pid_t> handles_;
+  ProcessHandle nextHandle_ = 1;
+  std::string executablePath_;
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> NewRealPlatform(RealPlatformOptions options) {
+  return std::make_unique<RealPlatform>(std::move(options));
+}
+
+}  // namespace tramvel
