@@ -70,6 +70,14 @@ bool DisplayAvailable() {
 
 UiSession::UiSession(int& argc, char** argv) : display_(DisplayAvailable()) {
   if (!display_) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // A scheduled run has no session folder; Qt would fall back to one of its
+  // own and say so on standard error, which is the run's error log.
+  if (Env("XDG_RUNTIME_DIR").empty()) {
+    const std::string folder = "/tmp/runtime-" + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0 && info.st_uid == ::getuid()) ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+  }
   app_ = std::make_unique<QApplication>(argc, argv);
 }
 

@@ -1,0 +1,41 @@
+#include "common/VbValues.h"
+
+#include <cctype>
+#include <charconv>
+#include <string>
+
+namespace tramvel {
+namespace {
+
+bool Digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+}  // namespace
+
+double Val(std::string_view text) {
+  std::size_t i = text.find_first_not_of(" \t");
+  if (i == std::string_view::npos) return 0;
+  const std::size_t start = i;
+  if (text[i] == '+' || text[i] == '-') ++i;
+  bool digits = false;
+  while (i < text.size() && Digit(text[i])) digits = (++i, true);
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && Digit(text[i])) digits = (++i, true);
+  }
+  if (!digits) return 0;
+  if (i + 1 < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t e = i + 1;
+    if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
+    if (e < text.size() && Digit(text[e])) {
+      while (e < text.size() && Digit(text[e])) ++e;
+      i = e;
+    }
+  }
+  std::string number(text.substr(start, i - start));
+  if (number.front() == '+') number.erase(0, 1);
+  double value = 0;
+  std::from_chars(number.data(), number.data() + number.size(), value);
+  return value;
+}
+
+}  // namespace tramvel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace tramvel {
+
+// VB's Val: the number at the start of a text, 0 when it starts with none.
+// Leading blanks are skipped; a sign, digits, one decimal point (the point,
+// whatever the regional settings) and an exponent are read.
+double Val(std::string_view text);
+
+}  // namespace tramvel

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/components/ArchivoIni.h"
+#include "common/components/InfoEquipo.h"
+#include "common/components/SesionDatos.h"
+#include "common/components/Utilidades.h"
+
+namespace tramvel {
+
+class Platform;
+
+// The program-wide values and component instances, in place of the
+// original's globals: one object per run, passed by reference to what needs
+// it. Components are created on first use and kept.
+class ProgramState {
+ public:
+  explicit ProgramState(Platform& platform) : platform_(platform) {}
+  ProgramState(const ProgramState&) = delete;
+  ProgramState& operator=(const ProgramState&) = delete;
+
+  Platform& platform() const { return platform_; }
+
+  // The main database session.
+  SesionDatos& Sesion() { return Lazy(sesion_); }
+  // The statistics database session.
+  SesionDatos& SesionEstadisticas() { return Lazy(sesionEstadisticas_); }
+  Utilidades& Util() { return Lazy(utilidades_, platform_); }
+  InfoEquipo& Equipo() { return Lazy(infoEquipo_, platform_); }
+  ArchivoIni& Ini() { return Lazy(archivoIni_, platform_); }
+
+  std::string gParametroAdicional;
+  std::string gMenu;
+  std::string gUsuarioLogeado;
+  std::string gCaja = "1";
+  std::string gSeccionIni;
+  double gFlatToolbars = 1;
+  int32_t gColorLetra = 0;
+  int32_t gColorFondo = 16777215;
+  std::string gCadenaDSN;
+  int16_t gTimeOut = 360;
+
+ private:
+  template <typename T, typename... Args>
+  static T& Lazy(std::unique_ptr<T>& slot, Args&... args) {
+    if (!slot) slot = std::make_unique<T>(args...);
+    return *slot;
+  }
+
+  Platform& platform_;
+  std::unique_ptr<SesionDatos> sesion_;
+  std::unique_ptr<SesionDatos> sesionEstadisticas_;
+  std::unique_ptr<Utilidades> utilidades_;
+  std::unique_ptr<InfoEquipo> infoEquipo_;
+  std::unique_ptr<ArchivoIni> archivoIni_;
+};
+
+}  // namespace tramvel

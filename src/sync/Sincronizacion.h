@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+
+#include "sync/EjecutarYEsperar.h"
+#include "sync/TextosProgramas.h"
+#include "sync/VistaTrabajo.h"
+
+namespace tramvel {
+
+class ProgramState;
+class StepRunner;
+
+// How a job ended, for the exit status of an automatic run.
+struct ResultadoTrabajo {
+  bool finalizado = false;       // the job reached "Finalizado"
+  bool programaFallido = false;  // an outside program failed or could not be watched
+
+  // 0 when the job ended on "Finalizado" and every outside program it started
+  // exited 0; 1 otherwise.
+  int EstadoSalida() const { return finalizado && !programaFallido ? 0 : 1; }
+};
+
+// The synchronization job of the window: the frame of a run, the upload and
+// the download, each outside program started and waited for in turn.
+class Sincronizacion {
+ public:
+  Sincronizacion(ProgramState& programa, VistaTrabajo vista);
+
+  // Runs one job: the upload when `subir`, else the download. Traps and
+  // reports its own failures.
+  ResultadoTrabajo Sincronizar(bool subir);
+
+ private:
+  // The values of one run, started afresh by every call.
+  struct Ejecucion {
+    explicit Ejecucion(Sincronizacion& job);
+    bool subir = false;
+    std::string rutaCliente;
+    std::string carpeta;
+    std::string dirWeb;
+    ValoresFtp ftp;
+    std::string parametros;
+    std::string nombreArchivo;
+    std::string modoFtp;
+    EjecutarYEsperar programas;
+    ResultadoTrabajo resultado;
+  };
+
+  void Marco(Ejecucion& run, StepRunner& pasos);
+  void BorrarAntiguos(Ejecucion& run, StepRunner& pasos);
+  // Each returns false when the run ends at once, without its closing lines.
+  bool Subida(Ejecucion& run, StepRunner& pasos);
+  bool Descarga(Ejecucion& run, StepRunner& pasos);
+  void Cierre(StepRunner& pasos);
+
+  void Rotulo(StepRunner& pasos, const std::string& texto);
+  void Estado(StepRunner& pasos, const std::string& linea);
+  void Avisar(StepRunner& pasos, const std::string& texto, int estilo, const std::string& titulo);
+  void Bombear(StepRunner& pasos);
+  std::string RutaPrograma(const std::string& nombre);
+
+  ProgramState& programa_;
+  VistaTrabajo vista_;
+};
+
+}  // namespace tramvel
