@@ -1,0 +1,98 @@
+#include "platform/RealPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "StandIns.h"
+#include "TempFolder.h"
+
+namespace tramvel {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+class RealPlatformTest : public ::testing::Test {
+ protected:
+  TempFolder temp;
+  std::unique_ptr<Platform> platform = NewRealPlatform({"", false, temp.str()});
+
+  int32_t FailureOf(const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const Failure& failure) {
+      return failure.Number();
+    }
+    return 0;
+  }
+
+  uint32_t RunToEnd(const std::string& line) {
+    const ProcessHandle handle = platform->OpenProcess(platform->StartProcess(line, WindowStyle::kNormalFocus));
+    uint32_t code = kStillActive;
+    while (platform->GetExitCode(handle, code) && code == kStillActive) platform->SleepUnlessEnded(handle, 1000);
+    platform->CloseHandle(handle);
+    return code;
+  }
+};
+
+TEST_F(RealPlatformTest, FileErrorsCarryTheOriginalNumbers) {
+  WriteFile(temp.path() / "ENVIAR" / "A.TXT", "a");
+  EXPECT_EQ(FailureOf([&] { platform->DeleteFile("C:\\ENVIAR\\MISSING.TXT"); }), failure::kFileNotFound);
+  EXPECT_EQ(FailureOf([&] { platform->CreateFolder("C:\\ENVIAR\\"); }), failure::kPathFileAccess);
+  EXPECT_EQ(FailureOf([&] { platform->CreateFolder("C:\\NO\\SUCH\\"); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { platform->OpenFile("C:\\ENVIAR\\NONE.TXT", OpenMode::kRead); }), failure::kFileNotFound);
+  EXPECT_EQ(FailureOf([&] { platform->OpenFile("C:\\ENVIAR", OpenMode::kRead); }), failure::kPathFileAccess);
+  EXPECT_EQ(FailureOf([&] { platform->DeleteFile("c:\\enviar\\a.txt"); }), 0);
+  EXPECT_FALSE(std::filesystem::exists(temp.path() / "ENVIAR" / "A.TXT"));
+}
+
+TEST_F(RealPlatformTest, ListsFilesOrFoldersInCaseInsensitiveOrder) {
+  WriteFile(temp.path() / "R" / "b.txt", "");
+  WriteFile(temp.path() / "R" / "A.TXT", "");
+  WriteFile(temp.path() / "R" / "Estados.txt", "");
+  std::filesystem::create_directories(temp.path() / "R" / "TESTIGO");
+  EXPECT_EQ(platform->ListFolder("C:\\R\\", false), (std::vector<std::string>{"A.TXT", "b.txt", "Estados.txt"}));
+  EXPECT_EQ(platform->ListFolder("C:\\R\\", true),
+            (std::vector<std::string>{"A.TXT", "b.txt", "Estados.txt", "TESTIGO"}));
+  EXPECT_TRUE(platform->ListFolder("C:\\MISSING\\", true).empty());
+}
+
+TEST_F(RealPlatformTest, FilesReadWriteAndResize) {
+  const std::string path = "C:\\F.BIN";
+  {
+    auto file = platform->OpenFile(path, OpenMode::kWrite);
+    const std::string text = "hello world";
+    file->Write(std::as_bytes(std::span(text.data(), text.size())));
+  }
+  {
+    auto file = platform->OpenFile(path, OpenMode::kReadWrite);
+    file->SetLength(5);
+    EXPECT_EQ(file->Length(), 5u);
+    std::vector<std::byte> buffer(16);
+    file->Seek(1);
+    EXPECT_EQ(file->Read(buffer), 4u);
+  }
+  EXPECT_EQ(ReadFile(temp.path() / "F.BIN"), "hello");
+}
+
+TEST_F(RealPlatformTest, StartsAProgramWhosePathHoldsABlankAndReadsItsExitCode) {
+  const auto folder = temp.path() / "Program Files" / "Tramvel";
+  testing::InstallStandIn(folder, "zariz.exe", 3);
+  const std::string line = folder.string() + "\\zariz.exe DOWNLOAD=NO;SERVER=h;  two blanks stay;";
+  EXPECT_EQ(RunToEnd(line), 3u);
+  EXPECT_EQ(testing::RecordedCommandLines(folder), std::vector<std::string>{line});
+}
+
+TEST_F(RealPlatformTest, AMissingProgramCannotStartAndHandleZeroReadsNothing) {
+  EXPECT_EQ(FailureOf([&] { platform->StartProcess(temp.str() + "/none.exe ARG", WindowStyle::kNormalFocus); }),
+            failure::kFileNotFound);
+  uint32_t code = 42;
+  EXPECT_FALSE(platform->GetExitCode(0, code));
+  EXPECT_EQ(code, 42u);
+  EXPECT_EQ(platform->OpenProcess(999999999), 0);
+}
+
+}  // namespace
+}  // namespace tramvel

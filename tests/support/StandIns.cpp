@@ -1,0 +1,32 @@
+#include "StandIns.h"
+
+#include <fstream>
+
+#include "TempFolder.h"
+
+namespace tramvel::testing {
+
+std::filesystem::path ProgramDir() { return TRAMVEL_PROGRAM_DIR; }
+
+std::filesystem::path StandInPath() { return std::filesystem::path(TRAMVEL_TEST_BIN_DIR) / "standin"; }
+
+void InstallStandIn(const std::filesystem::path& folder, const std::string& name, int code) {
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy_file(StandInPath(), folder / name, std::filesystem::copy_options::overwrite_existing);
+  WriteFile(folder / (name + ".exit"), std::to_string(code));
+}
+
+void InstallOutsidePrograms(const std::filesystem::path& folder) {
+  for (const char* name : {"zariz.exe", "INTERFACEENVIOMAESTROS.EXE", "INTERFACERECEPMAESTROS.EXE"}) {
+    InstallStandIn(folder, name);
+  }
+}
+
+std::vector<std::string> RecordedCommandLines(const std::filesystem::path& folder) {
+  std::vector<std::string> lines;
+  std::ifstream log(folder / "standin.log");
+  for (std::string line; std::getline(log, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace tramvel::testing

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tramvel::testing {
+
+// Puts the recording stand-in into `folder` under `name`, exiting with `code`.
+void InstallStandIn(const std::filesystem::path& folder, const std::string& name, int code = 0);
+
+// The three outside programs of the job, all exiting 0.
+void InstallOutsidePrograms(const std::filesystem::path& folder);
+
+// The command lines the stand-ins in `folder` received, in order.
+std::vector<std::string> RecordedCommandLines(const std::filesystem::path& folder);
+
+// The folder that holds the built programs (tramvel) and the stand-in.
+std::filesystem::path ProgramDir();
+std::filesystem::path StandInPath();
+
+}  // namespace tramvel::testing

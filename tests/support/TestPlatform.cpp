@@ -1,0 +1,128 @@
+#include "TestPlatform.h"
+
+#include "platform/MessageBoxStyle.h"
+#include "platform/RealPlatform.h"
+
+namespace tramvel::testing {
+namespace {
+
+// A real file whose writes may be made to fail.
+class WatchedFile final : public File {
+ public:
+  WatchedFile(std::unique_ptr<File> real, std::function<void()> beforeWrite)
+      : real_(std::move(real)), beforeWrite_(std::move(beforeWrite)) {}
+  std::size_t Read(std::span<std::byte> buffer) override { return real_->Read(buffer); }
+  void Write(std::span<const std::byte> data) override {
+    beforeWrite_();
+    real_->Write(data);
+  }
+  void Seek(uint64_t offset) override { real_->Seek(offset); }
+  uint64_t Length() override { return real_->Length(); }
+  void SetLength(uint64_t length) override { real_->SetLength(length); }
+  void Flush(bool durable) override { real_->Flush(durable); }
+
+ private:
+  std::unique_ptr<File> real_;
+  std::function<void()> beforeWrite_;
+};
+
+}  // namespace
+
+RealPlatformHolder::RealPlatformHolder(const std::string& driveCRoot)
+    : real(NewRealPlatform({"", false, driveCRoot})) {}
+
+TestPlatform::TestPlatform(const std::string& driveCRoot)
+    : RealPlatformHolder(driveCRoot), PlatformWrapper(*real), programFolder_(driveCRoot) {}
+
+void TestPlatform::Fail(Op op, int nth, bool fromThenOn, Failure failure, std::string contains) {
+  faults_.push_back(Fault{op, nth, fromThenOn, std::move(failure), std::move(contains)});
+}
+
+bool TestPlatform::Hit(Op op, const std::string& subject, bool raise) {
+  for (Fault& fault : faults_) {
+    if (fault.op != op || subject.find(fault.contains) == std::string::npos) continue;
+    ++fault.seen;
+    if (fault.seen == fault.nth || (fault.fromThenOn && fault.seen > fault.nth)) {
+      if (raise) throw fault.failure;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::vector<std::string> TestPlatform::ListFolder(const std::string& folder, bool includeFolders) {
+  Hit(Op::kListFolder, folder);
+  return PlatformWrapper::ListFolder(folder, includeFolders);
+}
+
+void TestPlatform::CreateFolder(const std::string& path) {
+  Hit(Op::kCreateFolder, path);
+  PlatformWrapper::CreateFolder(path);
+}
+
+void TestPlatform::DeleteFile(const std::string& path) {
+  Hit(Op::kDeleteFile, path);
+  PlatformWrapper::DeleteFile(path);
+}
+
+void TestPlatform::RenameFile(const std::string& from, const std::string& to) {
+  Hit(Op::kRenameFile, from);
+  PlatformWrapper::RenameFile(from, to);
+}
+
+std::unique_ptr<File> TestPlatform::OpenFile(const std::string& path, OpenMode mode) {
+  Hit(Op::kOpenFile, path);
+  return std::make_unique<WatchedFile>(PlatformWrapper::OpenFile(path, mode),
+                                       [this, path] { Hit(Op::kWriteFile, path); });
+}
+
+int64_t TestPlatform::StartProcess(const std::string& commandLine, WindowStyle style) {
+  started_.push_back(commandLine);
+  Hit(Op::kStartProcess, commandLine);
+  const int64_t id = PlatformWrapper::StartProcess(commandLine, style);
+  if (endBeforeWatching_) AwaitEnd(id);
+  return id;
+}
+
+void TestPlatform::AwaitEnd(int64_t processId) {
+  const ProcessHandle handle = PlatformWrapper::OpenProcess(processId);
+  uint32_t code = 0;
+  while (PlatformWrapper::GetExitCode(handle, code) && code == kStillActive) {
+    PlatformWrapper::SleepUnlessEnded(handle, 1000);
+  }
+  PlatformWrapper::CloseHandle(handle);
+}
+
+ProcessHandle TestPlatform::OpenProcess(int64_t processId) {
+  // The program still runs on its own; only the watching is refused. Wait
+  // for it here so that it cannot outlive the test's folders.
+  if (Hit(Op::kOpenProcess, started_.empty() ? std::string() : started_.back(), false)) {
+    AwaitEnd(processId);
+    return 0;
+  }
+  return PlatformWrapper::OpenProcess(processId);
+}
+
+std::optional<std::string> TestPlatform::GetEnv(const std::string& name) {
+  const auto it = env_.find(name);
+  if (it != env_.end()) return it->second;
+  return PlatformWrapper::GetEnv(name);
+}
+
+int TestPlatform::MessageBox(const std::string& text, int style, const std::string& title) {
+  int answer = UnattendedAnswer(style);
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  boxes_.push_back(Box{text, style, title, answer});
+  return answer;
+}
+
+void TestPlatform::PumpEvents() {
+  ++pumps_;
+  if (onPump_) onPump_();
+  PlatformWrapper::PumpEvents();
+}
+
+}  // namespace tramvel::testing

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace tramvel::testing {
+
+// Operations a test can make fail.
+enum class Op {
+  kListFolder,
+  kCreateFolder,
+  kDeleteFile,
+  kRenameFile,
+  kOpenFile,
+  kWriteFile,
+  kStartProcess,
+  kOpenProcess,  // "fails" by giving handle 0
+};
+
+// One message box as the code under test showed it, and how it was answered.
+struct Box {
+  std::string text;
+  int style = 0;
+  std::string title;
+  int answer = 0;
+};
+
+// Holds the real platform so that it is built before the wrapper around it.
+struct RealPlatformHolder {
+  explicit RealPlatformHolder(const std::string& driveCRoot);
+  std::unique_ptr<Platform> real;
+};
+
+// The real platform with a fixed clock, scripted dialogs that record every
+// box, captured output, a program folder and command line of the test's
+// choosing, and faults that hit the Nth matching call once or from then on.
+// Drive C: is the test's own folder. Each test builds its own.
+class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
+ public:
+  explicit TestPlatform(const std::string& driveCRoot);
+
+  // ----- what the test sets -----
+  void SetNow(const DateTime& now) { now_ = now; }
+  void SetProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
+  void SetCommandLine(std::string line) { commandLine_ = std::move(line); }
+  void SetEnv(const std::string& name, std::optional<std::string> value) { env_[name] = std::move(value); }
+  void SetComputerName(std::string name) { computerName_ = std::move(name); }
+  void SetUserName(std::string name) { userName_ = std::move(name); }
+
+  // Answers for the next boxes, in order; a box with none queued gets its
+  // unattended answer.
+  void QueueAnswers(std::initializer_list<int> answers) { answers_.insert(answers_.end(), answers); }
+
+  // The `nth` call (1 = the next) of `op` whose path or command line holds
+  // `contains` raises `failure`: that call only, or every one from it on.
+  void Fail(Op op, int nth, bool fromThenOn, Failure failure, std::string contains = {});
+
+  // Each started program has ended before StartProcess returns, so that a
+  // wait takes exactly one pass.
+  void SetProgramsEndBeforeWatching(bool on) { endBeforeWatching_ = on; }
+
+  // Runs before every PumpEvents (a click during a wait, say).
+  void OnPump(std::function<void()> action) { onPump_ = std::move(action); }
+
+  // ----- what the test reads -----
+  const std::vector<Box>& Boxes() const { return boxes_; }
+  const std::vector<std::string>& StartedCommandLines() const { return started_; }
+  const std::string& Output(OutputStream stream) const { return output_.at(stream); }
+  int Pumps() const { return pumps_; }
+
+  // ----- overrides -----
+  std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) override;
+  void CreateFolder(const std::string& path) override;
+  void DeleteFile(const std::string& path) override;
+  void RenameFile(const std::string& from, const std::string& to) override;
+  std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override;
+  int64_t StartProcess(const std::string& commandLine, WindowStyle style) override;
+  ProcessHandle OpenProcess(int64_t processId) override;
+  DateTime Now() override { return now_; }
+  std::optional<std::string> GetEnv(const std::string& name) override;
+  std::string ComputerName() override { return computerName_; }
+  std::string UserName() override { return userName_; }
+  std::string ProgramFolder() override { return programFolder_; }
+  std::string ExecutableName() override { return "tramvel"; }
+  std::string CommandLine() override { return commandLine_; }
+  void Write(OutputStream stream, std::string_view text) override { output_[stream].append(text); }
+  int MessageBox(const std::string& text, int style, const std::string& title) override;
+  void SetMousePointer(MousePointer pointer) override { pointer_ = pointer; }
+  void PumpEvents() override;
+
+  MousePointer Pointer() const { return pointer_; }
+
+ private:
+  struct Fault {
+    Op op;
+    int nth;
+    bool fromThenOn;
+    Failure failure;
+    std::string contains;
+    int seen = 0;
+  };
+  // Raises the fault that hits this call, if any; true when one hit.
+  bool Hit(Op op, const std::string& subject, bool raise = true);
+  void AwaitEnd(int64_t processId);
+
+  DateTime now_{2014, 5, 6, 18, 37, 0};
+  std::string programFolder_;
+  std::string commandLine_;
+  std::string computerName_ = "SRV";
+  std::string userName_ = "ana";
+  std::map<std::string, std::optional<std::string>> env_;
+  std::deque<int> answers_;
+  std::vector<Box> boxes_;
+  std::vector<std::string> started_;
+  std::map<OutputStream, std::string> output_{{OutputStream::kStandardOutput, {}}, {OutputStream::kStandardError, {}}};
+  std::vector<Fault> faults_;
+  std::function<void()> onPump_;
+  int pumps_ = 0;
+  bool endBeforeWatching_ = false;
+  MousePointer pointer_ = MousePointer::kDefault;
+};
+
+}  // namespace tramvel::testing
