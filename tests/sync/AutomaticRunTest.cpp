@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "RunProgram.h"
+#include "StandIns.h"
+#include "TempFolder.h"
+
+namespace tramvel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The built program copied into a program folder whose path holds a blank,
+// with stand-ins beside it, run as a scheduled task would run it.
+class AutomaticRun : public ::testing::Test {
+ protected:
+  AutomaticRun() {
+    InstallOutsidePrograms(programs);
+    fs::copy_file(ProgramDir() / "tramvel", programs / "tramvel");
+    WriteFile(programs / "RO000vu.INI", "[FTP]\nServidor=127.0.0.1:2121\n");
+    fs::create_directories(temp.path() / "C");
+  }
+
+  ProgramRun Tramvel(const std::vector<std::string>& args) {
+    return RunProgram((programs / "tramvel").string(), args,
+                      {{"TRAMVEL_DRIVE_C", (temp.path() / "C").string()},
+                       {"TRAMVEL_INI", std::nullopt},
+                       {"DISPLAY", std::nullopt},
+                       {"WAYLAND_DISPLAY", std::nullopt},
+                       {"QT_QPA_PLATFORM", std::nullopt}});
+  }
+
+  TempFolder temp;
+  fs::path programs = temp.path() / "Program Files" / "Tramvel";
+};
+
+TEST_F(AutomaticRun, UploadsFromARealCommandLineAndExitsZero) {
+  const ProgramRun run =
+      Tramvel({"@parametroadicional=subir;", "@Server=SRV01:1433;@DbName=GESTION;@Usuario=ana;@Password=x;"});
+  ASSERT_TRUE(run.exitedNormally);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  const std::string prefix = programs.string() + "\\";
+  EXPECT_EQ(RecordedCommandLines(programs),
+            (std::vector<std::string>{
+                prefix + "INTERFACEENVIOMAESTROS.EXE  @server=SRV01; @dbname=GESTION; @usuario=ana; @Password=x; "
+                         "@ParametroAdicional=AUTO;",
+                prefix + "zariz.exe DOWNLOAD=NO;SERVER=127.0.0.1:2121;USUARIO=qa417205;PASSWORD=Pol1984;ARCHIVO=TODOS;"
+                         "DIRWEB=Public_html/clientes/Vorin/;DIRDESTINO=C:\\ENVIAR\\;PROXY=;PROXYPASS=;"}));
+  EXPECT_EQ(run.output.rfind("Subiendo archivo \nSubiendo archivo TODOS\n..................\nPROCESO FINALIZADO...", 0), 0u)
+      << run.output;
+  EXPECT_NE(run.output.find("\n*********************************************\n"), std::string::npos);
+  EXPECT_TRUE(run.errors.empty()) << run.errors;
+}
+
+TEST_F(AutomaticRun, AFailedSendExitsOneAndAMissingClientSaysSoOnStandardError) {
+  InstallStandIn(programs, "zariz.exe", 4);
+  ProgramRun run = Tramvel({"@ParametroAdicional=SUBIR;"});
+  ASSERT_TRUE(run.exitedNormally);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.output.find("Error al enviar el : TODOS\n"), std::string::npos);
+
+  fs::remove(programs / "zariz.exe");
+  run = Tramvel({"@ParametroAdicional=SUBIR;"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.errors.find("NO SE ENCUENTRA EL CLIENTE FTP ZARIZ"), std::string::npos);
+}
+
+TEST_F(AutomaticRun, WithoutAJobOrADisplayNothingRuns) {
+  const ProgramRun run = Tramvel({"@Menu=VENTAS;"});
+  ASSERT_TRUE(run.exitedNormally);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.errors.find("no display"), std::string::npos);
+  EXPECT_TRUE(RecordedCommandLines(programs).empty());
+}
+
+TEST_F(AutomaticRun, HelpNamesTheParametersAndTheConfiguration) {
+  const ProgramRun run = Tramvel({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  for (const char* text : {"@ParametroAdicional=SUBIR;", "DESCARGAR", "RO000vu.INI", "TRAMVEL_DRIVE_C", "Exit status"}) {
+    EXPECT_NE(run.output.find(text), std::string::npos) << text;
+  }
+}
+
+}  // namespace
+}  // namespace tramvel::testing
