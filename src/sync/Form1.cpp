@@ -47,12 +47,15 @@ Form1::Form1(ProgramState& programa, QWidget* parent)
   cmdSubir_.setText("Subir");
   cmdSubir_.setIcon(QIcon(ImagenSubir()));
   cmdSubir_.setIconSize(QSize(16, 18));
+  // A graphical button of the original shows its picture above its caption.
+  cmdSubir_.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   Colocar(cmdSubir_, 840, 120, 975, 615);
 
   cmdDescargar_.setObjectName("CmdDescargar");
   cmdDescargar_.setText("Descargar");
   cmdDescargar_.setIcon(QIcon(ImagenDescargar()));
   cmdDescargar_.setIconSize(QSize(18, 18));
+  cmdDescargar_.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   Colocar(cmdDescargar_, 2040, 120, 975, 615);
   QWidget::setTabOrder(&cmdSubir_, &cmdDescargar_);
 
@@ -79,8 +82,8 @@ Form1::Form1(ProgramState& programa, QWidget* parent)
   timer1_.setInterval(1000);
   timer1_.stop();
 
-  connect(&cmdSubir_, &QPushButton::clicked, this, [this] { CmdSubir_Click(); });
-  connect(&cmdDescargar_, &QPushButton::clicked, this, [this] { CmdDescargar_Click(); });
+  connect(&cmdSubir_, &QToolButton::clicked, this, [this] { CmdSubir_Click(); });
+  connect(&cmdDescargar_, &QToolButton::clicked, this, [this] { CmdDescargar_Click(); });
   connect(&timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QLabel>
-#include <QPushButton>
+#include <QToolButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,8 +42,8 @@ class Form1 : public QWidget {
   void Rotulo(const std::string& texto);
 
   ProgramState& programa_;
-  QPushButton cmdSubir_;
-  QPushButton cmdDescargar_;
+  QToolButton cmdSubir_;
+  QToolButton cmdDescargar_;
   QLabel img1_;
   QLabel lblEspere_;
   QLabel lblInfo_;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QTimer>
 
 #include "SyncFixture.h"
@@ -36,7 +36,7 @@ TEST_F(Window, HasTheDesignTimeLayout) {
     ASSERT_NE(widget, nullptr) << c.name;
     EXPECT_EQ(widget->geometry(), c.geometry) << c.name;
     EXPECT_EQ(widget->isVisible(), c.visible) << c.name;
-    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
       EXPECT_EQ(button->text(), c.text);
     }
     if (const auto* label = qobject_cast<const QLabel*>(widget); label && *c.text) {
@@ -52,14 +52,14 @@ TEST_F(Window, HasTheDesignTimeLayout) {
 TEST_F(Window, AClickOnSubirRunsTheJobWithTheIndicatorOnlyWhileItRuns) {
   Form1 form(programa);
   form.show();
-  auto* subir = form.findChild<QPushButton*>("CmdSubir");
+  auto* subir = form.findChild<QAbstractButton*>("CmdSubir");
   auto* timer = form.findChild<QTimer*>("Timer1");
   bool timerRanDuringJob = false;
   bool buttonsLockedDuringJob = true;
   platform.OnPump([&] {
     timerRanDuringJob = timerRanDuringJob || timer->isActive();
     buttonsLockedDuringJob = buttonsLockedDuringJob && !subir->isEnabled() &&
-                             !form.findChild<QPushButton*>("CmdDescargar")->isEnabled();
+                             !form.findChild<QAbstractButton*>("CmdDescargar")->isEnabled();
   });
   // Whatever phase the blinking had reached, the indicator ends hidden.
   form.Timer1_Timer();
