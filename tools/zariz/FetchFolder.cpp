@@ -1,0 +1,64 @@
+#include "Job.h"
+#include "LocalFiles.h"
+#include "RemoteNames.h"
+
+namespace tramvel::zariz {
+namespace {
+
+// NLST names sub-folders too; a folder is what the server lets one change into.
+bool IsWebFolder(const Job& job, const std::string& name) {
+  return job.session.Commands(FileUrl(job.folderUrl, name) + "/", {}).Ok();
+}
+
+}  // namespace
+
+void FetchFolder(const Job& job) {
+  if (const std::string error = MakeFolder(job.localFolder); !error.empty()) {
+    job.report.Problem(ExitCode::kLocalFile, error);
+    return;
+  }
+  std::string answer;
+  const CurlOutcome listed =
+      job.retry.Run(job.session, job.report, [&] { return job.session.ListNames(job.folderUrl, answer); });
+  if (IsMissingFolder(listed)) {
+    job.report.File("la carpeta web " + job.parameters.webFolder + " no existe: nada que descargar");
+    return;
+  }
+  if (!listed.Ok()) {
+    job.report.Problem(job.session.Judge(listed).exit,
+                       "no se pudo listar la carpeta web " + job.parameters.webFolder + ": " + Describe(listed));
+    return;
+  }
+
+  for (const std::string& name : ParseNameList(answer)) {
+    if (IsPartName(name)) continue;  // still being sent by someone
+    PartialDownload part(job.localFolder, name);
+    if (!part.IsOpen()) {
+      job.report.Problem(ExitCode::kLocalFile, part.Error());
+      continue;
+    }
+    const CurlOutcome outcome = job.retry.Run(job.session, job.report, [&] {
+      if (!part.Restart()) return CurlOutcome{CURLE_WRITE_ERROR, 0, part.Error()};
+      return job.session.Download(FileUrl(job.folderUrl, name), part);
+    });
+    if (outcome.code == CURLE_REMOTE_FILE_NOT_FOUND && IsWebFolder(job, name)) {
+      job.report.File("omitido " + name + ": es una carpeta");
+      continue;
+    }
+    if (!outcome.Ok()) {
+      const Verdict verdict = job.session.Judge(outcome);
+      job.report.Problem(verdict.exit, "no se pudo descargar " + name + ": " + Describe(outcome));
+      if (verdict.exit == ExitCode::kConnection) break;
+      continue;
+    }
+    if (!part.Commit()) {
+      job.report.Problem(ExitCode::kLocalFile, part.Error());
+      continue;
+    }
+    job.report.File("descargado " + name + " (" + std::to_string(part.Written()) + " bytes)");
+  }
+  FlushFolder(job.localFolder);
+  RemovePartFolderIfEmpty(job.localFolder);
+}
+
+}  // namespace tramvel::zariz

@@ -1,0 +1,173 @@
+#include "LocalFiles.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "RemoteNames.h"
+
+namespace tramvel::zariz {
+namespace {
+
+// The one place where the system's error numbers become words of ours.
+std::string SystemError(const std::string& what, const std::string& path) {
+  return what + " " + path + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+std::string LocalPath(const std::string& folder, const std::string& name) {
+  return (std::filesystem::path(folder) / name).string();
+}
+
+UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = other.fd_;
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
+UniqueFd::~UniqueFd() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool UniqueFd::Close() {
+  const int fd = fd_;
+  fd_ = -1;
+  return fd < 0 || ::close(fd) == 0;
+}
+
+LocalListing FilesDirectlyIn(const std::string& folder) {
+  LocalListing listing;
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (!dir) {
+    listing.error = SystemError("no se puede leer la carpeta", folder);
+    return listing;
+  }
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::string name = entry->d_name;
+    struct stat info {};
+    if (name != "." && name != ".." && ::stat(LocalPath(folder, name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+      listing.names.push_back(name);
+    }
+    errno = 0;
+  }
+  if (errno != 0) listing.error = SystemError("no se puede leer la carpeta", folder);
+  std::sort(listing.names.begin(), listing.names.end());
+  return listing;
+}
+
+std::string MakeFolder(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) return "no se puede crear la carpeta " + folder + ": " + error.message();
+  return {};
+}
+
+void FlushFolder(const std::string& folder) {
+  UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.IsOpen()) ::fsync(fd.Get());
+}
+
+SourceFile::SourceFile(const std::string& path) : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+  struct stat info {};
+  if (!fd_.IsOpen()) {
+    error_ = SystemError("no se puede abrir", path);
+  } else if (::fstat(fd_.Get(), &info) != 0) {
+    error_ = SystemError("no se puede leer", path);
+    fd_.Close();
+  } else {
+    size_ = info.st_size;
+  }
+}
+
+bool SourceFile::Rewind() {
+  if (::lseek(fd_.Get(), 0, SEEK_SET) == 0) return true;
+  error_ = SystemError("no se puede volver al principio de", path_);
+  return false;
+}
+
+ssize_t SourceFile::Read(char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t got = ::read(fd_.Get(), buffer, size);
+    if (got >= 0) return got;
+    if (errno == EINTR) continue;
+    error_ = SystemError("no se puede leer", path_);
+    return -1;
+  }
+}
+
+std::string PartFolder(const std::string& folder) { return LocalPath(folder, ".zariz"); }
+
+void RemovePartFolderIfEmpty(const std::string& folder) { ::rmdir(PartFolder(folder).c_str()); }
+
+PartialDownload::PartialDownload(const std::string& folder, const std::string& name)
+    : partPath_(LocalPath(PartFolder(folder), PartName(name))), finalPath_(LocalPath(folder, name)) {
+  if (::mkdir(PartFolder(folder).c_str(), 0777) != 0 && errno != EEXIST) {
+    error_ = SystemError("no se puede crear la carpeta", PartFolder(folder));
+    return;
+  }
+  fd_ = UniqueFd(::open(partPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (!fd_.IsOpen()) error_ = SystemError("no se puede crear", partPath_);
+}
+
+PartialDownload::~PartialDownload() {
+  if (!committed_) {
+    fd_.Close();
+    ::unlink(partPath_.c_str());
+  }
+}
+
+bool PartialDownload::Restart() {
+  if (::ftruncate(fd_.Get(), 0) != 0 || ::lseek(fd_.Get(), 0, SEEK_SET) != 0) {
+    error_ = SystemError("no se puede vaciar", partPath_);
+    return false;
+  }
+  written_ = 0;
+  return true;
+}
+
+bool PartialDownload::Write(const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t put = ::write(fd_.Get(), data, size);
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      error_ = SystemError("no se puede escribir", partPath_);
+      return false;
+    }
+    data += put;
+    size -= static_cast<std::size_t>(put);
+    written_ += put;
+  }
+  return true;
+}
+
+bool PartialDownload::Commit() {
+  if (::fsync(fd_.Get()) != 0) {
+    error_ = SystemError("no se puede guardar en disco", partPath_);
+    return false;
+  }
+  if (!fd_.Close()) {
+    error_ = SystemError("no se puede cerrar", partPath_);
+    return false;
+  }
+  if (::rename(partPath_.c_str(), finalPath_.c_str()) != 0) {
+    error_ = SystemError("no se puede poner en su sitio", finalPath_);
+    return false;
+  }
+  committed_ = true;
+  return true;
+}
+
+}  // namespace tramvel::zariz
