@@ -7,9 +7,19 @@
 
 namespace tramvel {
 
+bool CanOpenForReading(Platform& platform, const std::string& path) {
+  bool opened = false;
+  StepRunner steps(StepRunner::Ignoring());
+  steps([&] {
+    platform.OpenFile(path, OpenMode::kRead);
+    opened = true;
+  });
+  return opened;
+}
+
 std::optional<std::string> ReadWholeFile(Platform& platform, const std::string& path) {
   std::optional<std::string> text;
-  StepRunner steps(StepRunner::SkippingElseGivingUp(0));
+  StepRunner steps(StepRunner::GivingUp());
   steps.Run([&] {
     steps([&] {
       const auto file = platform.OpenFile(path, OpenMode::kRead);

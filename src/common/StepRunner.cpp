@@ -24,6 +24,10 @@ StepRunner::Mode StepRunner::Ignoring() {
   return [](const Failure&) { return OnFailure::kIgnore; };
 }
 
+StepRunner::Mode StepRunner::GivingUp() {
+  return [](const Failure&) { return OnFailure::kGiveUp; };
+}
+
 StepRunner::Mode StepRunner::Skipping(int32_t number, Mode otherwise) {
   return [number, otherwise = std::move(otherwise)](const Failure& failure) {
     return failure.Number() == number ? OnFailure::kIgnore : otherwise(failure);
@@ -31,7 +35,7 @@ StepRunner::Mode StepRunner::Skipping(int32_t number, Mode otherwise) {
 }
 
 StepRunner::Mode StepRunner::SkippingElseGivingUp(int32_t number) {
-  return Skipping(number, [](const Failure&) { return OnFailure::kGiveUp; });
+  return Skipping(number, GivingUp());
 }
 
 StepRunner::StepRunner(Mode mode) : mode_(std::move(mode)) {}

@@ -28,6 +28,8 @@ class StepRunner {
 
   // Every failure ignored silently.
   static Mode Ignoring();
+  // The first failure ends the procedure silently.
+  static Mode GivingUp();
   // `number` ignored silently, every other failure met by `otherwise`.
   static Mode Skipping(int32_t number, Mode otherwise);
   // `number` ignored silently, every other failure gives up silently.

@@ -1,11 +1,134 @@
+#include <set>
+
 #include "common/StepRunner.h"
+#include "logistics/Dll_SYD.h"
+#include "platform/MessageBoxStyle.h"
+#include "platform/Platform.h"
+#include "platform/TextCase.h"
+#include "startup/ProgramState.h"
 #include "sync/Sincronizacion.h"
 
 namespace tramvel {
+namespace {
 
-bool Sincronizacion::Descarga(Ejecucion& /*run*/, StepRunner& pasos) {
-  Estado(pasos, "La descarga aun no esta disponible");
-  return false;
+const std::string kPuntos(18, '.');
+
+bool EsOmitido(const std::string& nombre, std::string_view estados) {
+  return nombre == "." || nombre == ".." || EqualsIgnoreCase(nombre, estados);
+}
+
+}  // namespace
+
+bool Sincronizacion::Descarga(Ejecucion& run, StepRunner& pasos) {
+  Rotulo(pasos, "Preparando");
+  pasos([&] { run.dirWeb = CarpetaCliente(run.dirWeb, '\\'); });
+  pasos([&] {
+    run.modoFtp = "SI";
+    run.parametros = TextoTransferencia(run.modoFtp, run.ftp, "TODOS", run.dirWeb, run.carpeta);
+  });
+  Bombear(pasos);
+  Estado(pasos, "Descargando desde " + run.dirWeb);
+  const EjecutarYEsperar::Proceso bajada = run.programas.Iniciar(pasos, run.rutaCliente + " " + run.parametros);
+  if (pasos.If([&] { return bajada.handle == 0; })) {
+    Estado(pasos, "Error al Generar el : " + run.nombreArchivo);
+    run.resultado.programaFallido = true;
+  } else {
+    run.programas.Esperar(pasos, bajada, "Descargando..", std::nullopt);
+    // A failed fetch may have brought part of the delivery: importing it, or
+    // deleting anything on the web server, would lose the rest.
+    if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
+      Estado(pasos, "Error al Generar el : " + run.nombreArchivo);
+      Rotulo(pasos, "Error al Generar el : " + run.nombreArchivo);
+      run.resultado.programaFallido = true;
+      return true;
+    }
+    Bombear(pasos);
+    pasos([&] { run.parametros = TextoInterfaz(programa_.Sesion()); });
+    const EjecutarYEsperar::Proceso lectura =
+        run.programas.Iniciar(pasos, RutaPrograma("INTERFACERECEPMAESTROS.EXE") + " " + run.parametros);
+    if (pasos.If([&] { return lectura.handle == 0; })) {
+      Estado(pasos, "Error al tomar el archivo");
+      Avisar(pasos, "Error al tomar el archivo", mb::kOkOnly, "");
+      run.resultado.programaFallido = true;
+      return false;
+    }
+    Estado(pasos, "Leyendo archivo " + run.nombreArchivo);
+    run.programas.Esperar(pasos, lectura, "Leyendo Archivo..", "Leyendo Archivo...");
+    // A delivery that did not load must come again: nothing is deleted.
+    if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
+      Estado(pasos, "Error al tomar el archivo");
+      Avisar(pasos, "Error al tomar el archivo", mb::kOkOnly, "");
+      run.resultado.programaFallido = true;
+      return false;
+    }
+    Testigos(run, pasos);
+  }
+  Rotulo(pasos, "Finalizado");
+  run.resultado.finalizado = true;
+  return true;
+}
+
+void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
+  Platform& platform = programa_.platform();
+  std::set<std::string> conTestigo;
+  std::set<std::string> borradosEnLaWeb;
+
+  Rotulo(pasos, "Generando Testigo...");
+  Estado(pasos, kPuntos);
+  std::vector<std::string> lista;
+  pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
+  for (const std::string& nombre : lista) {
+    pasos([&] { run.nombreArchivo = nombre; });
+    if (!EsOmitido(nombre, "estados.txt")) {
+      Estado(pasos, "Descargado " + run.carpeta + nombre);
+      pasos([&] {
+        if (!dll_) dll_ = std::make_unique<Dll_SYD>(platform);
+        // The operation may write into its arguments; the run keeps its own.
+        std::string rutaArchivo = run.carpeta + nombre;
+        std::string subFijo;
+        std::string rutaDestino = run.carpeta;
+        dll_->GuardarTestigoRecepcion(rutaArchivo, subFijo, rutaDestino);
+        if (rutaArchivo != "ERROR") conTestigo.insert(nombre);
+      });
+      Bombear(pasos);
+    }
+    Rotulo(pasos, "Generando Testigo...\r\n" + run.carpeta + nombre);
+  }
+  Rotulo(pasos, "Generando Testigo...Correcto!");
+  Estado(pasos, kPuntos);
+
+  Rotulo(pasos, "Borrando Archivos de la Web...");
+  pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
+  for (const std::string& nombre : lista) {
+    pasos([&] { run.nombreArchivo = nombre; });
+    if (EsOmitido(nombre, "Estados.txt")) continue;
+    pasos([&] {
+      run.modoFtp = "BORRAR";
+      run.parametros = TextoBorrado(run.ftp, nombre, run.dirWeb, run.carpeta);
+    });
+    Rotulo(pasos, "Borrando Archivos de la Web...\r\n" + nombre);
+    const EjecutarYEsperar::Proceso borrado = run.programas.Iniciar(pasos, run.rutaCliente + " " + run.parametros);
+    Estado(pasos, "Borrando procesados..." + nombre);
+    run.programas.Esperar(pasos, borrado, std::nullopt, std::nullopt);
+    if (run.programas.TerminoBien(borrado)) {
+      borradosEnLaWeb.insert(nombre);
+    } else {
+      // The file stays on the web server and comes again with the next download.
+      Estado(pasos, "Error al borrar en la Web: " + nombre);
+      run.resultado.programaFallido = true;
+    }
+  }
+  Rotulo(pasos, "Borrando Archivos de la Web...Correcto!");
+  Estado(pasos, kPuntos);
+
+  // A received file leaves the inbox only once its witness holds it and the
+  // web server no longer does, so that the next download neither imports it
+  // again nor loses it.
+  for (const std::string& nombre : conTestigo) {
+    if (borradosEnLaWeb.count(nombre) == 0) continue;
+    pasos([&] { platform.DeleteFile(run.carpeta + nombre); });
+  }
+  Rotulo(pasos, "Borrando Archivos Temporales...Correcto!");
 }
 
 }  // namespace tramvel

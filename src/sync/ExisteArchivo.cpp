@@ -1,18 +1,9 @@
 #include "sync/ExisteArchivo.h"
 
-#include "common/StepRunner.h"
-#include "platform/Platform.h"
+#include "common/FileText.h"
 
 namespace tramvel {
 
-bool ExisteArchivo(Platform& platform, const std::string& ruta) {
-  bool abierto = false;
-  StepRunner pasos(StepRunner::Ignoring());
-  pasos([&] {
-    platform.OpenFile(ruta, OpenMode::kRead);
-    abierto = true;
-  });
-  return abierto;
-}
+bool ExisteArchivo(Platform& platform, const std::string& ruta) { return CanOpenForReading(platform, ruta); }
 
 }  // namespace tramvel

@@ -3,6 +3,7 @@
 #include "common/StepRunner.h"
 #include "common/VbDates.h"
 #include "common/components/Utilidades.h"
+#include "logistics/Dll_SYD.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
 #include "platform/TextCase.h"
@@ -27,6 +28,8 @@ Sincronizacion::Ejecucion::Ejecucion(Sincronizacion& job)
 
 Sincronizacion::Sincronizacion(ProgramState& programa, VistaTrabajo vista)
     : programa_(programa), vista_(std::move(vista)) {}
+
+Sincronizacion::~Sincronizacion() = default;
 
 ResultadoTrabajo Sincronizacion::Sincronizar(bool subir) {
   Ejecucion run(*this);

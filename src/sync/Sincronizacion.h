@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "sync/EjecutarYEsperar.h"
@@ -8,6 +9,7 @@
 
 namespace tramvel {
 
+class Dll_SYD;
 class ProgramState;
 class StepRunner;
 
@@ -26,6 +28,9 @@ struct ResultadoTrabajo {
 class Sincronizacion {
  public:
   Sincronizacion(ProgramState& programa, VistaTrabajo vista);
+  ~Sincronizacion();
+  Sincronizacion(const Sincronizacion&) = delete;
+  Sincronizacion& operator=(const Sincronizacion&) = delete;
 
   // Runs one job: the upload when `subir`, else the download. Traps and
   // reports its own failures.
@@ -52,6 +57,7 @@ class Sincronizacion {
   // Each returns false when the run ends at once, without its closing lines.
   bool Subida(Ejecucion& run, StepRunner& pasos);
   bool Descarga(Ejecucion& run, StepRunner& pasos);
+  void Testigos(Ejecucion& run, StepRunner& pasos);
   void Cierre(StepRunner& pasos);
 
   void Rotulo(StepRunner& pasos, const std::string& texto);
@@ -62,6 +68,8 @@ class Sincronizacion {
 
   ProgramState& programa_;
   VistaTrabajo vista_;
+  // The window's one logistics object, created at the first witness.
+  std::unique_ptr<Dll_SYD> dll_;
 };
 
 }  // namespace tramvel

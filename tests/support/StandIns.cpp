@@ -11,9 +11,16 @@ std::filesystem::path ProgramDir() { return TRAMVEL_PROGRAM_DIR; }
 std::filesystem::path StandInPath() { return std::filesystem::path(TRAMVEL_TEST_BIN_DIR) / "standin"; }
 
 void InstallStandIn(const std::filesystem::path& folder, const std::string& name, int code) {
+  InstallStandIn(folder, name, std::vector<int>{code});
+}
+
+void InstallStandIn(const std::filesystem::path& folder, const std::string& name, const std::vector<int>& codes) {
   std::filesystem::create_directories(folder);
   std::filesystem::copy_file(StandInPath(), folder / name, std::filesystem::copy_options::overwrite_existing);
-  WriteFile(folder / (name + ".exit"), std::to_string(code));
+  std::string text;
+  for (int code : codes) text += std::to_string(code) + "\n";
+  WriteFile(folder / (name + ".exit"), text);
+  std::filesystem::remove(folder / (name + ".runs"));
 }
 
 void InstallOutsidePrograms(const std::filesystem::path& folder) {

@@ -8,6 +8,8 @@ namespace tramvel::testing {
 
 // Puts the recording stand-in into `folder` under `name`, exiting with `code`.
 void InstallStandIn(const std::filesystem::path& folder, const std::string& name, int code = 0);
+// The same, its k-th run exiting with codes[k] (the last code from then on).
+void InstallStandIn(const std::filesystem::path& folder, const std::string& name, const std::vector<int>& codes);
 
 // The three outside programs of the job, all exiting 0.
 void InstallOutsidePrograms(const std::filesystem::path& folder);

@@ -1,7 +1,8 @@
 // A stand-in for an outside program: appends the command line it was started
 // with (its program text, a blank, its one argument) to "standin.log" in its
 // own folder, then exits with the code that "<its file name>.exit" beside it
-// holds (0 when there is none). When "<its file name>.wait" names a path, it
+// holds (0 when there is none); a file of several lines gives the k-th run
+// the k-th code, and the last code to every run after it. When "<its file name>.wait" names a path, it
 // first waits until that path exists, so a test can hold it running.
 
 #include <fcntl.h>
@@ -37,8 +38,17 @@ int main(int argc, char** argv) {
     }
   }
 
+  // Count this run among the earlier ones of the same program.
+  const std::string runsPath = folder + "/" + name + ".runs";
+  int run = 0;
+  {
+    std::ifstream runs(runsPath);
+    for (std::string seen; std::getline(runs, seen);) ++run;
+  }
+  std::ofstream(runsPath, std::ios::app) << "x\n";
+
   std::ifstream exitFile(folder + "/" + name + ".exit");
   int code = 0;
-  if (exitFile >> code) return code;
-  return 0;
+  for (int i = 0, next = 0; i <= run && exitFile >> next; ++i) code = next;
+  return code;
 }

@@ -28,6 +28,20 @@ std::string Utilidades::QuitarCaracter(std::string_view texto, std::string_view 
   return out;
 }
 
+void Utilidades::SepararRuta(std::string_view ruta, std::string_view /*sinUso*/, std::string& nombre,
+                             std::string& extension, std::string_view /*sinUso2*/) {
+  const auto barra = ruta.find_last_of("\\/");
+  const std::string_view archivo = barra == std::string_view::npos ? ruta : ruta.substr(barra + 1);
+  const auto punto = archivo.find_last_of('.');
+  if (punto == std::string_view::npos) {
+    nombre = std::string(archivo);
+    extension.clear();
+  } else {
+    nombre = std::string(archivo.substr(0, punto));
+    extension = std::string(archivo.substr(punto + 1));
+  }
+}
+
 int Utilidades::ManejarError(const Failure& error, std::optional<int> estilo, std::string_view rutina) const {
   std::string texto = fmt::format("Error {}: {}", error.Number(), error.Description());
   if (!rutina.empty()) texto += fmt::format("\r\nRutina: {}", rutina);

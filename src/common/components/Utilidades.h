@@ -22,6 +22,12 @@ class Utilidades {
   // The text without any occurrence of `caracter`.
   static std::string QuitarCaracter(std::string_view texto, std::string_view caracter);
 
+  // Splits a file path into the file name without its extension and the
+  // extension without its dot ("C:\RECIBIR\A.B.TXT" gives "A.B" and "TXT").
+  // The second and fifth arguments of the original call are unused.
+  static void SepararRuta(std::string_view ruta, std::string_view sinUso, std::string& nombre, std::string& extension,
+                          std::string_view sinUso2 = {});
+
   // Shows the failure to the operator with Abort, Retry and Ignore and returns
   // the answer code (3 abort, 4 retry, 5 ignore). `estilo` 7 is the reception
   // witness's: the same buttons, with an exclamation icon.

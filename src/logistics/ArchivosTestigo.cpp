@@ -1,0 +1,105 @@
+#include <fmt/format.h>
+
+#include <vector>
+
+#include "common/FileText.h"
+#include "common/StepRunner.h"
+#include "logistics/Dll_SYD.h"
+#include "platform/MessageBoxStyle.h"
+#include "platform/Platform.h"
+
+namespace tramvel {
+namespace {
+
+constexpr uint64_t kTramo = 32768;
+constexpr std::size_t kBloque = 16384;
+
+void Copiar(File& origen, File& destino, std::vector<std::byte>& buffer, std::size_t cantidad) {
+  const std::span<std::byte> parte(buffer.data(), cantidad);
+  if (origen.Read(parte) != cantidad) throw Failure(failure::kInputPastEnd, "Input past end of file");
+  destino.Write(parte);
+}
+
+}  // namespace
+
+bool Dll_SYD::FileExists(const std::string& path) { return CanOpenForReading(platform_, path); }
+
+bool Dll_SYD::CopyFile(std::string SourcePath, std::string DestinationPath) {
+  if (!FileExists(SourcePath)) {
+    platform_.MessageBox("No se encontro archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
+    return false;
+  }
+  bool copiado = false;
+  StepRunner pasos(StepRunner::GivingUp());
+  pasos.Run([&] {
+    pasos([&] {
+      const auto origen = platform_.OpenFile(SourcePath, OpenMode::kRead);
+      const auto destino = platform_.OpenFile(DestinationPath, OpenMode::kWrite);
+      const uint64_t n = origen->Length();
+      std::vector<std::byte> buffer(kTramo);
+      // The remainder first, then whole blocks; the block count is 64-bit so
+      // that a source of any size is copied to its last byte.
+      Copiar(*origen, *destino, buffer, static_cast<std::size_t>(n % kTramo));
+      for (uint64_t bloques = (n / kTramo) * 2; bloques > 0; --bloques) Copiar(*origen, *destino, buffer, kBloque);
+      copiado = true;
+    });
+  });
+  return copiado;
+}
+
+void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo) {
+  std::string subFijo;
+  std::string rutaDestino;
+  GuardarTestigoRecepcion(RutaArchivo, subFijo, rutaDestino);
+}
+
+void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& SubFijo, std::string& RutaDestino) {
+  // Creating a folder that exists raises 75: that is no failure here.
+  StepRunner pasos(StepRunner::Skipping(failure::kPathFileAccess, [&](const Failure& error) {
+    const int respuesta = Util().ManejarError(error, 7, "GuardaTestigoRecepcion");
+    if (respuesta == mb::kRetry) return OnFailure::kRetry;
+    if (respuesta == mb::kAbort) {
+      RutaArchivo = "ERROR";
+      return OnFailure::kGiveUp;
+    }
+    return OnFailure::kIgnore;
+  }));
+  std::string nombre;
+  std::string extension;
+  std::string archivo;
+  DateTime ahora;
+  std::string carpetaMes;
+  std::string carpetaMinuto;
+  std::string base;
+  std::string testigo;
+  pasos.Run([&] {
+    pasos([&] {
+      Utilidades::SepararRuta(RutaArchivo, "", nombre, extension);
+      // Windows drops the dot of a name without extension; so does the witness.
+      archivo = extension.empty() ? nombre : nombre + "." + extension;
+    });
+    // One reading of the clock, so that date and time cannot straddle midnight.
+    pasos([&] { ahora = platform_.Now(); });
+    pasos([&] { carpetaMes = fmt::format("{:04}-{:02}", ahora.year, ahora.month); });
+    pasos([&] {
+      if (SubFijo.size() > 1) SubFijo = SubFijo.substr(0, 1);
+    });
+    pasos([&] { carpetaMinuto = fmt::format("{:02}-{:02}{:02}", ahora.day, ahora.hour, ahora.minute) + SubFijo; });
+    pasos([&] {
+      if (RutaDestino.empty()) RutaDestino = platform_.ProgramFolder();
+    });
+    pasos([&] { base = Utilidades::RutaConBarra(RutaDestino); });
+    pasos([&] { testigo = base + "TESTIGO\\" + carpetaMes + "\\" + carpetaMinuto; });
+    pasos([&] { platform_.CreateFolder(base + "TESTIGO"); });
+    pasos([&] { platform_.CreateFolder(base + "TESTIGO\\" + carpetaMes); });
+    pasos([&] { platform_.CreateFolder(testigo); });
+    bool copiado = true;
+    pasos([&] { copiado = CopyFile(RutaArchivo, testigo + "\\" + archivo); });
+    if (!copiado) {
+      pasos([&] { platform_.MessageBox("Ha ocurrido un error en la copia del Archivo", mb::kCritical, "Atención"); });
+      pasos([&] { RutaArchivo = "ERROR"; });
+    }
+  });
+}
+
+}  // namespace tramvel

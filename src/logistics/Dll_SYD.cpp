@@ -1,0 +1,15 @@
+#include "logistics/Dll_SYD.h"
+
+namespace tramvel {
+
+Utilidades& Dll_SYD::Util() {
+  if (!utilidades_) utilidades_ = std::make_unique<Utilidades>(platform_);
+  return *utilidades_;
+}
+
+SesionDatos& Dll_SYD::Sesion() {
+  if (!sesion_) sesion_ = std::make_unique<SesionDatos>();
+  return *sesion_;
+}
+
+}  // namespace tramvel
