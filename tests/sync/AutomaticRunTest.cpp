@@ -53,6 +53,29 @@ TEST_F(AutomaticRun, UploadsFromARealCommandLineAndExitsZero) {
   EXPECT_TRUE(run.errors.empty()) << run.errors;
 }
 
+TEST_F(AutomaticRun, DownloadsFromARealCommandLine) {
+  const fs::path inbox = temp.path() / "C" / "RECIBIR";
+  WriteFile(inbox / "MA_CLIENTES.csv", "Codigo\n1\n");
+  WriteFile(inbox / "Estados.txt", "estado");
+  const ProgramRun run =
+      Tramvel({"@ParametroAdicional=DESCARGAR;@Server=SRV01;@DbName=GESTION;@Usuario=ana;@Password=x;"});
+  ASSERT_TRUE(run.exitedNormally);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  const auto recorded = RecordedCommandLines(programs);
+  ASSERT_EQ(recorded.size(), 3u);
+  EXPECT_EQ(recorded[2], programs.string() +
+                             "\\zariz.exe DOWNLOAD=BORRAR;SERVER=127.0.0.1:2121;USUARIO=qa417205;PASSWORD=Pol1984; "
+                             "ARCHIVO=MA_CLIENTES.csv;DIRWEB=Public_html/clientes/Vorin\\;DIRDESTINO=C:\\RECIBIR\\;");
+  EXPECT_FALSE(fs::exists(inbox / "MA_CLIENTES.csv"));
+  EXPECT_TRUE(fs::exists(inbox / "Estados.txt"));
+  bool witnessed = false;
+  for (const auto& entry : fs::recursive_directory_iterator(inbox / "TESTIGO")) {
+    witnessed = witnessed || entry.path().filename() == "MA_CLIENTES.csv";
+  }
+  EXPECT_TRUE(witnessed);
+  EXPECT_NE(run.output.find("Descargado C:\\RECIBIR\\MA_CLIENTES.csv\n"), std::string::npos) << run.output;
+}
+
 TEST_F(AutomaticRun, AFailedSendExitsOneAndAMissingClientSaysSoOnStandardError) {
   InstallStandIn(programs, "zariz.exe", 4);
   ProgramRun run = Tramvel({"@ParametroAdicional=SUBIR;"});
