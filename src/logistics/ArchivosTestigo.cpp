@@ -1,6 +1,7 @@
 #include <fmt/format.h>
 
-#include <vector>
+#include <algorithm>
+
 
 #include "common/FileText.h"
 #include "common/StepRunner.h"
@@ -13,11 +14,11 @@ namespace {
 
 constexpr uint64_t kTramo = 32768;
 constexpr std::size_t kBloque = 16384;
+// Whole blocks move in groups, so that a large file costs few system calls.
+constexpr uint64_t kBloquesPorTanda = 64;
 
-void Copiar(File& origen, File& destino, std::vector<std::byte>& buffer, std::size_t cantidad) {
-  const std::span<std::byte> parte(buffer.data(), cantidad);
-  if (origen.Read(parte) != cantidad) throw Failure(failure::kInputPastEnd, "Input past end of file");
-  destino.Write(parte);
+void Copiar(File& origen, File& destino, std::size_t cantidad) {
+  if (origen.CopyTo(destino, cantidad) != cantidad) throw Failure(failure::kInputPastEnd, "Input past end of file");
 }
 
 }  // namespace
@@ -36,11 +37,14 @@ bool Dll_SYD::CopyFile(std::string SourcePath, std::string DestinationPath) {
       const auto origen = platform_.OpenFile(SourcePath, OpenMode::kRead);
       const auto destino = platform_.OpenFile(DestinationPath, OpenMode::kWrite);
       const uint64_t n = origen->Length();
-      std::vector<std::byte> buffer(kTramo);
       // The remainder first, then whole blocks; the block count is 64-bit so
       // that a source of any size is copied to its last byte.
-      Copiar(*origen, *destino, buffer, static_cast<std::size_t>(n % kTramo));
-      for (uint64_t bloques = (n / kTramo) * 2; bloques > 0; --bloques) Copiar(*origen, *destino, buffer, kBloque);
+      Copiar(*origen, *destino, static_cast<std::size_t>(n % kTramo));
+      for (uint64_t bloques = (n / kTramo) * 2; bloques > 0;) {
+        const uint64_t tanda = std::min(bloques, kBloquesPorTanda);
+        Copiar(*origen, *destino, static_cast<std::size_t>(tanda * kBloque));
+        bloques -= tanda;
+      }
       copiado = true;
     });
   });
@@ -90,9 +94,13 @@ void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& Sub
     });
     pasos([&] { base = Utilidades::RutaConBarra(RutaDestino); });
     pasos([&] { testigo = base + "TESTIGO\\" + carpetaMes + "\\" + carpetaMinuto; });
-    pasos([&] { platform_.CreateFolder(base + "TESTIGO"); });
-    pasos([&] { platform_.CreateFolder(base + "TESTIGO\\" + carpetaMes); });
-    pasos([&] { platform_.CreateFolder(testigo); });
+    // A folder that exists is left alone; looking first spares the failure
+    // that creating it would raise for every file of a delivery.
+    for (const std::string& carpeta : {base + "TESTIGO", base + "TESTIGO\\" + carpetaMes, testigo}) {
+      pasos([&] {
+        if (!platform_.FolderExists(carpeta)) platform_.CreateFolder(carpeta);
+      });
+    }
     bool copiado = true;
     pasos([&] { copiado = CopyFile(RutaArchivo, testigo + "\\" + archivo); });
     if (!copiado) {

@@ -79,6 +79,16 @@ std::string PathMapper::MapLexically(std::string_view path) const {
 
 std::string PathMapper::Map(std::string_view path) const { return ResolveLetterCase(MapLexically(path)); }
 
+std::string PathMapper::MapForCreation(std::string_view path) const {
+  std::string native = MapLexically(path);
+  while (native.size() > 1 && native.back() == '/') native.pop_back();
+  if (Exists(native)) return native;
+  const auto slash = native.find_last_of('/');
+  if (slash == std::string::npos) return native;
+  const std::string folder = slash == 0 ? std::string("/") : native.substr(0, slash);
+  return TrimTrailingSlashes(ResolveLetterCase(folder)) + "/" + native.substr(slash + 1);
+}
+
 std::string ResolveLetterCase(const std::string& nativePath) {
   if (nativePath.empty() || Exists(nativePath)) return nativePath;
   std::string resolved = nativePath.front() == '/' ? "/" : "";

@@ -26,6 +26,12 @@ class PathMapper {
   // The native path, with letter case resolved against the disk.
   std::string Map(std::string_view path) const;
 
+  // The native path of an entry about to be created: the folders resolved as
+  // by Map, the last component kept as written when it does not exist as
+  // written. Looking for a case variant of every new file would scan its
+  // folder each time, which makes filling a folder quadratic.
+  std::string MapForCreation(std::string_view path) const;
+
   // The native path without looking at the disk.
   std::string MapLexically(std::string_view path) const;
 

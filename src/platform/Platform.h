@@ -46,6 +46,12 @@ class File {
   // Hands buffered bytes to the operating system (and to the disk when
   // `durable`), so a later rename publishes a complete file.
   virtual void Flush(bool durable) = 0;
+
+  // Copies the next `count` bytes of this file to `destination`, each at its
+  // current position, and returns how many were copied: fewer only at the end
+  // of this file. An implementation may copy inside the operating system;
+  // this one reads and writes through a buffer.
+  virtual std::size_t CopyTo(File& destination, std::size_t count);
 };
 
 // A watched process: 0 means "not open for watching".

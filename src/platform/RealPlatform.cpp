@@ -78,12 +78,32 @@ class PosixFile final : public File {
     if (durable && ::fdatasync(fd_) != 0) throw Fail(errno);
   }
 
+  std::size_t CopyTo(File& destination, std::size_t count) override {
+    auto* target = dynamic_cast<PosixFile*>(&destination);
+    if (!target || !inKernelCopy_) return File::CopyTo(destination, count);
+    // Inside the kernel, bytes need not pass through our memory.
+    std::size_t total = 0;
+    while (total < count) {
+      const ssize_t n = ::copy_file_range(fd_, nullptr, target->fd_, nullptr, count - total, 0);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && total == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+        inKernelCopy_ = false;
+        return File::CopyTo(destination, count);
+      }
+      if (n < 0) throw Fail(errno);
+      if (n == 0) break;
+      total += static_cast<std::size_t>(n);
+    }
+    return total;
+  }
+
  private:
   Failure Fail(int error) const { return PosixFailure(error, path_, source_); }
 
   int fd_;
   std::string path_;
   std::string source_;
+  bool inKernelCopy_ = true;
 };
 
 struct Child {
@@ -134,23 +154,25 @@ class RealPlatform final : public Platform {
   bool FolderExists(const std::string& path) override { return Is(path, S_IFDIR); }
 
   void CreateFolder(const std::string& path) override {
-    const std::string native = mapper_.Map(path);
-    if (::mkdir(native.c_str(), 0777) != 0) {
+    if (OnPath(path, true, [](const std::string& native) { return ::mkdir(native.c_str(), 0777); }) != 0) {
       throw PosixFailure(errno == ENOENT ? ENOTDIR : errno, path, Source());
     }
   }
 
   void DeleteFile(const std::string& path) override {
-    const std::string native = mapper_.Map(path);
-    if (::unlink(native.c_str()) != 0) throw PosixFailure(errno, path, Source());
+    if (OnPath(path, false, [](const std::string& native) { return ::unlink(native.c_str()); }) != 0) {
+      throw PosixFailure(errno, path, Source());
+    }
   }
 
   void RenameFile(const std::string& from, const std::string& to) override {
-    if (::rename(mapper_.Map(from).c_str(), mapper_.Map(to).c_str()) != 0) throw PosixFailure(errno, from, Source());
+    const std::string target = mapper_.MapForCreation(to);
+    if (OnPath(from, false, [&](const std::string& native) { return ::rename(native.c_str(), target.c_str()); }) != 0) {
+      throw PosixFailure(errno, from, Source());
+    }
   }
 
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override {
-    const std::string native = mapper_.Map(path);
     int flags = O_CLOEXEC;
     switch (mode) {
       case OpenMode::kRead: flags |= O_RDONLY; break;
@@ -158,13 +180,15 @@ class RealPlatform final : public Platform {
       case OpenMode::kAppend: flags |= O_WRONLY | O_CREAT | O_APPEND; break;
       case OpenMode::kReadWrite: flags |= O_RDWR | O_CREAT; break;
     }
-    const int fd = ::open(native.c_str(), flags, 0666);
+    const int fd =
+        OnPath(path, mode != OpenMode::kRead, [flags](const std::string& native) { return ::open(native.c_str(), flags, 0666); });
     if (fd < 0) {
       const int error = errno;
       throw PosixFailure(error == ENOENT && mode != OpenMode::kRead ? ENOTDIR : error, path, Source());
     }
+    // Only reading opens a folder without complaint.
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (mode == OpenMode::kRead && ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
       ::close(fd);
       throw PosixFailure(EISDIR, path, Source());
     }
@@ -175,8 +199,7 @@ class RealPlatform final : public Platform {
 
   int64_t StartProcess(const std::string& commandLine, WindowStyle /*style*/) override {
     const auto split = SplitWindowsCommandLine(commandLine, [this](const std::string& program) {
-      struct stat info {};
-      return ::stat(mapper_.Map(program).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+      return IsNative(mapper_.Map(program), S_IFREG);
     });
     if (!split) throw Failure(failure::kFileNotFound, "File not found '" + commandLine + "'", Source());
     const std::string executable = mapper_.Map(split->program);
@@ -295,9 +318,31 @@ class RealPlatform final : public Platform {
  private:
   std::string Source() { return ExecutableName(); }
 
+  // Runs a system call on the path as written and, when that finds nothing,
+  // once more with its letter case resolved: the common case costs one call.
+  template <typename Call>
+  int OnPath(const std::string& path, bool creating, const Call& call) {
+    const std::string lexical = mapper_.MapLexically(path);
+    const int result = call(lexical);
+    if (result >= 0 || (errno != ENOENT && errno != ENOTDIR)) return result;
+    const int error = errno;
+    const std::string resolved = creating ? mapper_.MapForCreation(path) : mapper_.Map(path);
+    if (resolved == lexical) {
+      errno = error;
+      return result;
+    }
+    return call(resolved);
+  }
+
+  static bool IsNative(const std::string& native, mode_t kind) {
+    struct stat info {};
+    return ::stat(native.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
+  }
+
   bool Is(const std::string& path, mode_t kind) {
     struct stat info {};
-    return ::stat(mapper_.Map(path).c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
+    return OnPath(path, false, [&](const std::string& native) { return ::stat(native.c_str(), &info); }) == 0 &&
+           (info.st_mode & S_IFMT) == kind;
   }
 
   Child* Find(ProcessHandle handle) {

@@ -1,0 +1,654 @@
+#include "platform/ado/sqlite/SqliteEngine.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+#include "platform/Failure.h"
+#include "platform/ado/ConnectionCore.h"
+#include "platform/ado/sqlite/SqliteErrors.h"
+#include "platform/ado/sqlite/TSqlAdaptation.h"
+
+namespace tramvel::ado {
+namespace {
+
+using sqlite::DescribeStatement;
+using sqlite::QuoteIdentifier;
+using sqlite::StatementKind;
+
+constexpr const char* kSource = "SQLite";
+constexpr const char* kIdentityColumn = "__tramvel_rowid__";
+
+struct Finalizer {
+  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+std::string Text(const unsigned char* text, int bytes) {
+  return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes)) : std::string();
+}
+
+const char* Or(const char* text, const char* otherwise) { return text ? text : otherwise; }
+
+// The one place where SQLite's failures become SQL Server's errors: each
+// error of the translation, with this engine as its source. Returns whether
+// the batch stops here.
+bool Report(sqlite3* db, int code, std::string message, std::string_view statement, const std::string& database,
+            ErrorList& errors);
+
+// ----- values -----
+
+Variant ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind) {
+  Variant value;
+  switch (sqlite3_column_type(statement, index)) {
+    case SQLITE_INTEGER: value = Variant(static_cast<int64_t>(sqlite3_column_int64(statement, index))); break;
+    case SQLITE_FLOAT: value = Variant(sqlite3_column_double(statement, index)); break;
+    case SQLITE_TEXT:
+      value = Variant(Text(sqlite3_column_text(statement, index), sqlite3_column_bytes(statement, index)));
+      break;
+    case SQLITE_BLOB: {
+      const void* blob = sqlite3_column_blob(statement, index);
+      int bytes = sqlite3_column_bytes(statement, index);
+      value = Variant(std::string(static_cast<const char*>(blob), static_cast<size_t>(blob ? bytes : 0)));
+      break;
+    }
+    default: value = Variant::Null();
+  }
+  return ValueOfKind(kind, std::move(value));
+}
+
+void Bind(sqlite3_stmt* statement, int index, const Variant& value) {
+  switch (value.Type()) {
+    case VariantType::kEmpty:
+    case VariantType::kNull: sqlite3_bind_null(statement, index); break;
+    case VariantType::kText: {
+      std::string text = value.ToText();
+      sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+      break;
+    }
+    case VariantType::kDouble: sqlite3_bind_double(statement, index, value.ToDouble()); break;
+    case VariantType::kInteger: sqlite3_bind_int64(statement, index, value.ToInteger()); break;
+    case VariantType::kCurrency: {
+      Currency amount = value.ToCurrency();
+      if (amount.Raw() % Currency::kScale == 0) {
+        sqlite3_bind_int64(statement, index, amount.Raw() / Currency::kScale);
+      } else {
+        sqlite3_bind_double(statement, index, amount.ToDouble());
+      }
+      break;
+    }
+    case VariantType::kDate: {
+      std::string text = FormatIsoDateTime(value.ToDate());
+      sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+      break;
+    }
+    case VariantType::kBoolean: sqlite3_bind_int(statement, index, value.ToBoolean() ? 1 : 0); break;
+  }
+}
+
+size_t Utf8Length(const std::string& text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// ----- results -----
+
+// The rows of a prepared statement, stepped as they are read.
+class LiveRows final : public RowSource {
+ public:
+  LiveRows(Statement statement, bool identity, std::string sql, std::string database)
+      : statement_(std::move(statement)), identity_(identity), sql_(std::move(sql)), database_(std::move(database)) {
+    sqlite3_stmt* s = statement_.get();
+    for (int i = identity_ ? 1 : 0; i < sqlite3_column_count(s); ++i) {
+      ColumnInfo column;
+      column.name = Or(sqlite3_column_name(s, i), "");
+      column.type = ColumnTypeOf(Or(sqlite3_column_decltype(s, i), ""));
+      column.baseTable = Or(sqlite3_column_table_name(s, i), "");
+      column.baseColumn = Or(sqlite3_column_origin_name(s, i), "");
+      columns_.push_back(std::move(column));
+    }
+  }
+
+  const std::vector<ColumnInfo>& Columns() const override { return columns_; }
+
+  bool Next(std::vector<Variant>& values, Variant& identity, ErrorList& errors) override {
+    if (!statement_) return false;
+    sqlite3_stmt* s = statement_.get();
+    int rc = sqlite3_step(s);
+    if (rc != SQLITE_ROW) {
+      if (rc != SQLITE_DONE) {
+        sqlite3* db = sqlite3_db_handle(s);
+        Report(db, sqlite3_extended_errcode(db), sqlite3_errmsg(db), sql_, database_, errors);
+      }
+      statement_.reset();
+      return false;
+    }
+    int offset = identity_ ? 1 : 0;
+    values.clear();
+    for (size_t i = 0; i < columns_.size(); ++i) {
+      values.push_back(ReadColumn(s, static_cast<int>(i) + offset, columns_[i].type.kind));
+    }
+    identity = identity_ && sqlite3_column_type(s, 0) != SQLITE_NULL
+                   ? Variant(static_cast<int64_t>(sqlite3_column_int64(s, 0)))
+                   : Variant();
+    if (first_) {
+      first_ = false;
+      // An expression has no declared type: its first value tells its size.
+      for (size_t i = 0; i < columns_.size(); ++i) {
+        ColumnType& type = columns_[i].type;
+        if (type.kind != ColumnKind::kUnknown) continue;
+        switch (values[i].Type()) {
+          case VariantType::kText:
+            type.definedSize = static_cast<int32_t>(std::max<size_t>(1, Utf8Length(values[i].ToText())));
+            break;
+          case VariantType::kInteger: {
+            int64_t n = values[i].ToInteger();
+            type.definedSize = n >= INT32_MIN && n <= INT32_MAX ? 4 : 8;
+            break;
+          }
+          case VariantType::kNull: break;
+          default: type.definedSize = 8;
+        }
+      }
+    }
+    return true;
+  }
+
+ private:
+  Statement statement_;
+  bool identity_;
+  std::string sql_;
+  std::string database_;
+  std::vector<ColumnInfo> columns_;
+  bool first_ = true;
+};
+
+// Rows already read, for a result that is not the batch's last statement.
+class BufferedRows final : public RowSource {
+ public:
+  explicit BufferedRows(RowSource& source, ErrorList& errors) {
+    std::vector<Variant> values;
+    Variant identity;
+    while (source.Next(values, identity, errors)) rows_.push_back({values, identity});
+    columns_ = source.Columns();
+  }
+  const std::vector<ColumnInfo>& Columns() const override { return columns_; }
+  bool Next(std::vector<Variant>& values, Variant& identity, ErrorList&) override {
+    if (next_ >= rows_.size()) return false;
+    values = rows_[next_].first;
+    identity = rows_[next_].second;
+    ++next_;
+    return true;
+  }
+
+ private:
+  std::vector<ColumnInfo> columns_;
+  std::vector<std::pair<std::vector<Variant>, Variant>> rows_;
+  size_t next_ = 0;
+};
+
+// ----- files -----
+
+bool ValidName(const std::string& database) {
+  return !database.empty() && database.find_first_of("/\\:") == std::string::npos && database != "." &&
+         database != "..";
+}
+
+// The file of `database` in `folder`, matched without regard to case; ""
+// when there is none.
+std::string FindDatabase(const std::string& folder, const std::string& database) {
+  if (!ValidName(database)) return {};
+  std::filesystem::path exact = std::filesystem::path(folder) / (database + ".sqlite");
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(exact, ec)) return exact.string();
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (EqualsNoCase(entry.path().filename().string(), database + ".sqlite") && entry.is_regular_file(ec)) {
+      return entry.path().string();
+    }
+  }
+  return {};
+}
+
+sqlite3* OpenFile(const std::string& path, bool create) {
+  sqlite3* db = nullptr;
+  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    sqlite3_close_v2(db);
+    return nullptr;
+  }
+  sqlite3_extended_result_codes(db, 1);
+  // As SQL Server with QUOTED_IDENTIFIER ON: "x" is always a name.
+  sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+  sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+  // WAL: readers do not wait for a writer. Foreign keys are enforced, as by
+  // the server. A rename does not look into views (sp_rename does not either).
+  sqlite3_exec(db,
+               "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
+               "PRAGMA legacy_alter_table=ON;",
+               nullptr, nullptr, nullptr);
+  return db;
+}
+
+// ----- the engine -----
+
+class SqliteEngine final : public Engine {
+ public:
+  SqliteEngine(std::string folder, std::string database, sqlite3* db)
+      : folder_(std::move(folder)), database_(std::move(database)), db_(db) {}
+  ~SqliteEngine() override { sqlite3_close_v2(db_); }
+
+  std::string Source() const override { return kSource; }
+
+  std::unique_ptr<RowSource> Execute(std::string_view batch, const ExecuteOptions& options,
+                                     ErrorList& errors) override {
+    std::vector<std::string> statements = sqlite::AdaptTSql(batch);
+    std::unique_ptr<RowSource> result;
+    for (size_t i = 0; i < statements.size(); ++i) {
+      const std::string& sql = statements[i];
+      sqlite::StatementInfo info = DescribeStatement(sql);
+      bool stop = false;
+      switch (info.kind) {
+        case StatementKind::kBegin: stop = Begin(sql, errors); break;
+        case StatementKind::kCommit: stop = Commit(sql, errors); break;
+        case StatementKind::kRollback: stop = Rollback(sql, errors); break;
+        case StatementKind::kExec:
+          stop = Fail(SQLITE_ERROR, sqlite::NoSuchProcedure(info.object), sql, errors);
+          break;
+        case StatementKind::kUse: {
+          size_t before = errors.size();
+          SetDefaultDatabase(info.object, errors);
+          stop = errors.size() > before;
+          break;
+        }
+        case StatementKind::kCreateDatabase: stop = CreateDatabase(info.object, sql, errors); break;
+        default: stop = Run(sql, info, options.rowIdentity && !result, result, i + 1 == statements.size(), errors);
+      }
+      if (stop) break;
+    }
+    return result;
+  }
+
+  std::optional<RowWritten> WriteRow(const RowWrite& row, ErrorList& errors) override {
+    bool insert = row.identity.IsEmpty();
+    std::string sql;
+    if (insert) {
+      sql = "INSERT INTO " + QuoteIdentifier(row.table);
+      if (row.columns.empty()) {
+        sql += " DEFAULT VALUES";
+      } else {
+        std::string names, marks;
+        for (size_t i = 0; i < row.columns.size(); ++i) {
+          names += (i ? ", " : "") + QuoteIdentifier(row.columns[i]);
+          marks += i ? ", ?" : "?";
+        }
+        sql += " (" + names + ") VALUES (" + marks + ")";
+      }
+    } else {
+      sql = "UPDATE " + QuoteIdentifier(row.table) + " SET ";
+      for (size_t i = 0; i < row.columns.size(); ++i) sql += (i ? ", " : "") + QuoteIdentifier(row.columns[i]) + " = ?";
+      sql += " WHERE rowid = ?";
+    }
+    Statement statement = Prepare(sql, errors);
+    if (!statement) return std::nullopt;
+    int index = 1;
+    for (const Variant& value : row.values) Bind(statement.get(), index++, value);
+    if (!insert) Bind(statement.get(), index, row.identity);
+    if (sqlite3_step(statement.get()) != SQLITE_DONE) {
+      Fail(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), sql, errors);
+      return std::nullopt;
+    }
+    RowWritten written;
+    written.identity = insert ? Variant(static_cast<int64_t>(sqlite3_last_insert_rowid(db_))) : row.identity;
+    if (!insert && sqlite3_changes(db_) == 0) {
+      Fail(SQLITE_ERROR, sqlite::RowNotFound(row.table), sql, errors);
+      return std::nullopt;
+    }
+    if (row.reread.empty()) return written;
+    std::string names;
+    for (size_t i = 0; i < row.reread.size(); ++i) names += (i ? ", " : "") + QuoteIdentifier(row.reread[i]);
+    std::string reread = "SELECT " + names + " FROM " + QuoteIdentifier(row.table) + " WHERE rowid = ?";
+    Statement read = Prepare(reread, errors);
+    if (!read) return std::nullopt;
+    Bind(read.get(), 1, written.identity);
+    if (sqlite3_step(read.get()) != SQLITE_ROW) {
+      Fail(SQLITE_ERROR, sqlite::RowNotFound(row.table), reread, errors);
+      return std::nullopt;
+    }
+    for (int i = 0; i < static_cast<int>(row.reread.size()); ++i) {
+      ColumnKind kind = ColumnTypeOf(Or(sqlite3_column_decltype(read.get(), i), "")).kind;
+      written.values.push_back(ReadColumn(read.get(), i, kind));
+    }
+    return written;
+  }
+
+  bool TableExists(std::string_view table, ErrorList& errors) override {
+    return Exists("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", PlainName(table),
+                  {}, errors);
+  }
+
+  bool ColumnExists(std::string_view table, std::string_view column, ErrorList& errors) override {
+    return Exists("SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2 COLLATE NOCASE", PlainName(table),
+                  PlainName(column), errors);
+  }
+
+  std::string DefaultDatabase() const override { return database_; }
+
+  void SetDefaultDatabase(const std::string& database, ErrorList& errors) override {
+    if (EqualsNoCase(database, database_)) return;
+    std::string path = FindDatabase(folder_, database);
+    sqlite3* db = path.empty() ? nullptr : OpenFile(path, false);
+    if (!db) {
+      Fail(SQLITE_ERROR, sqlite::NoSuchDatabase(database), "USE " + database, errors);
+      return;
+    }
+    sqlite3_close_v2(db_);
+    db_ = db;
+    database_ = database;
+    depth_ = 0;
+    SetCommandTimeout(timeout_);
+  }
+
+  void SetCommandTimeout(int seconds) override {
+    timeout_ = seconds;
+    sqlite3_busy_timeout(db_, seconds <= 0 || seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
+  }
+
+  void SetIsolationLevel(int) override {
+    // Under WAL a reader never waits for a writer and sees only committed
+    // rows: as close to read uncommitted as SQLite comes, and never less.
+  }
+
+  std::string Literal(const Variant& value) const override {
+    switch (value.Type()) {
+      case VariantType::kEmpty:
+      case VariantType::kNull: return "NULL";
+      case VariantType::kText: {
+        std::string out = "'";
+        for (char c : value.ToText()) {
+          if (c == '\'') out += '\'';
+          out += c;
+        }
+        return out + "'";
+      }
+      case VariantType::kDate: return "'" + FormatIsoDateTime(value.ToDate()) + "'";
+      case VariantType::kBoolean: return value.ToBoolean() ? "1" : "0";
+      default: return value.ToText();
+    }
+  }
+
+ private:
+  bool Fail(int code, std::string message, std::string_view statement, ErrorList& errors) {
+    return Report(db_, code, std::move(message), statement, database_, errors);
+  }
+
+  Statement Prepare(const std::string& sql, ErrorList& errors) {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) != SQLITE_OK) {
+      Fail(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), sql, errors);
+      sqlite3_finalize(raw);
+      return nullptr;
+    }
+    return Statement(raw);
+  }
+
+  // A SELECT of one table, with the rows' identity as a first hidden column;
+  // nullptr when the statement does not take it (a join, a view, ...).
+  Statement PrepareWithIdentity(const std::string& sql) {
+    if (sql.size() < 7 || !EqualsNoCase(sql.substr(0, 7), "SELECT ")) return nullptr;
+    std::string rest = sql.substr(7);
+    if (rest.size() >= 9 && EqualsNoCase(rest.substr(0, 9), "DISTINCT ")) return nullptr;
+    std::string injected = "SELECT rowid AS \"" + std::string(kIdentityColumn) + "\", " + rest;
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db_, injected.c_str(), static_cast<int>(injected.size()), &raw, nullptr) != SQLITE_OK) {
+      sqlite3_finalize(raw);
+      return nullptr;
+    }
+    Statement statement(raw);
+    if (sqlite3_column_table_name(raw, 0) == nullptr) return nullptr;  // no table's rowid
+    return statement;
+  }
+
+  // Runs one statement. The first that yields rows becomes `result`: read
+  // as it goes when it is the last, else read at once. Returns whether the
+  // batch stops.
+  bool Run(const std::string& sql, const sqlite::StatementInfo& info, bool identity,
+           std::unique_ptr<RowSource>& result, bool last, ErrorList& errors) {
+    Statement statement;
+    bool withIdentity = false;
+    if (identity && info.kind == StatementKind::kSelect) {
+      statement = PrepareWithIdentity(sql);
+      withIdentity = statement != nullptr;
+    }
+    if (!statement) {
+      sqlite3_stmt* raw = nullptr;
+      if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(raw);
+        return Fail(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), sql, errors);
+      }
+      statement.reset(raw);
+    }
+    if (!statement) return false;  // only blanks or a comment
+    if (sqlite3_column_count(statement.get()) > 0 && !result) {
+      auto rows = std::make_unique<LiveRows>(std::move(statement), withIdentity, sql, database_);
+      if (last) {
+        result = std::move(rows);
+        return false;
+      }
+      size_t before = errors.size();
+      result = std::make_unique<BufferedRows>(*rows, errors);
+      return errors.size() > before;
+    }
+    int rc;
+    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) return Fail(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), sql, errors);
+    if (info.kind == StatementKind::kCreateView) return CheckView(info.object, sql, errors);
+    return false;
+  }
+
+  // SQLite keeps a view whose tables do not exist yet; SQL Server refuses
+  // it. So a new view is read at once, and dropped again when that fails.
+  bool CheckView(const std::string& view, const std::string& sql, ErrorList& errors) {
+    std::string probe = "SELECT * FROM " + QuoteIdentifier(view) + " LIMIT 0";
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(db_, probe.c_str(), static_cast<int>(probe.size()), &raw, nullptr);
+    sqlite3_finalize(raw);
+    if (rc == SQLITE_OK) return false;
+    int code = sqlite3_extended_errcode(db_);
+    std::string message = sqlite3_errmsg(db_);
+    sqlite3_exec(db_, ("DROP VIEW " + QuoteIdentifier(view)).c_str(), nullptr, nullptr, nullptr);
+    return Fail(code, std::move(message), sql, errors);
+  }
+
+  bool Exec(const std::string& sql, ErrorList& errors) {
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) return false;
+    return Fail(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), sql, errors);
+  }
+
+  // T-SQL transactions nest: only the outermost BEGIN and COMMIT count, and
+  // ROLLBACK ends them all.
+  bool Begin(const std::string& sql, ErrorList& errors) {
+    if (!sqlite3_get_autocommit(db_)) {
+      ++depth_;
+      return false;
+    }
+    depth_ = 0;
+    if (Exec(sql, errors)) return true;
+    depth_ = 1;
+    return false;
+  }
+
+  bool Commit(const std::string& sql, ErrorList& errors) {
+    if (sqlite3_get_autocommit(db_)) {
+      depth_ = 0;
+      return Fail(SQLITE_ERROR, std::string(sqlite::kNoTransactionToCommit), sql, errors);
+    }
+    if (--depth_ > 0) return false;
+    depth_ = 0;
+    return Exec(sql, errors);
+  }
+
+  bool Rollback(const std::string& sql, ErrorList& errors) {
+    depth_ = 0;
+    if (sqlite3_get_autocommit(db_)) {
+      return Fail(SQLITE_ERROR, std::string(sqlite::kNoTransactionToRollBack), sql, errors);
+    }
+    return Exec(sql, errors);
+  }
+
+  bool CreateDatabase(const std::string& name, const std::string& sql, ErrorList& errors) {
+    if (!FindDatabase(folder_, name).empty()) return Fail(SQLITE_ERROR, sqlite::DatabaseExists(name), sql, errors);
+    sqlite3* db = ValidName(name) ? OpenFile((std::filesystem::path(folder_) / (name + ".sqlite")).string(), true)
+                                  : nullptr;
+    if (!db) return Fail(SQLITE_CANTOPEN, sqlite::CannotOpenDatabase(name), sql, errors);
+    sqlite3_close_v2(db);
+    return false;
+  }
+
+  bool Exists(const char* sql, const std::string& first, const std::string& second, ErrorList& errors) {
+    Statement statement = Prepare(sql, errors);
+    if (!statement) return false;
+    sqlite3_bind_text(statement.get(), 1, first.data(), static_cast<int>(first.size()), SQLITE_TRANSIENT);
+    if (sqlite3_bind_parameter_count(statement.get()) > 1) {
+      sqlite3_bind_text(statement.get(), 2, second.data(), static_cast<int>(second.size()), SQLITE_TRANSIENT);
+    }
+    int rc = sqlite3_step(statement.get());
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) Fail(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), sql, errors);
+    return rc == SQLITE_ROW;
+  }
+
+  // "[dbo].[T]" and "dbo.T" name T.
+  static std::string PlainName(std::string_view name) {
+    std::string out;
+    for (char c : name) {
+      if (c != '[' && c != ']' && c != '"') out += c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    while (!out.empty() && out.front() == ' ') out.erase(out.begin());
+    if (out.size() > 4 && EqualsNoCase(out.substr(0, 4), "dbo.")) out = out.substr(4);
+    return out;
+  }
+
+  std::string folder_;
+  std::string database_;
+  sqlite3* db_;
+  int depth_ = 0;  // T-SQL transaction nesting
+  int timeout_ = 30;
+};
+
+// ----- errors -----
+
+// The name of the unique index that a "UNIQUE constraint failed: T.a, T.b"
+// message means, when it has one of its own (not SQLite's automatic one).
+std::string UniqueIndexName(sqlite3* db, std::string_view message) {
+  constexpr std::string_view kPrefix = "UNIQUE constraint failed: ";
+  if (!message.starts_with(kPrefix)) return {};
+  std::string table;
+  std::set<std::string> columns;
+  std::string_view rest = message.substr(kPrefix.size());
+  while (!rest.empty()) {
+    size_t comma = rest.find(", ");
+    std::string_view item = rest.substr(0, comma);
+    size_t dot = item.find('.');
+    if (dot == std::string_view::npos) return {};
+    table = std::string(item.substr(0, dot));
+    std::string column(item.substr(dot + 1));
+    for (char& c : column) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    columns.insert(column);
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
+  }
+  std::string found;
+  sqlite3_stmt* list = nullptr;
+  std::string sql = "SELECT name FROM pragma_index_list(?1) WHERE \"unique\" = 1";
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &list, nullptr) != SQLITE_OK) {
+    sqlite3_finalize(list);
+    return {};
+  }
+  sqlite3_bind_text(list, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+  while (found.empty() && sqlite3_step(list) == SQLITE_ROW) {
+    std::string index = Text(sqlite3_column_text(list, 0), sqlite3_column_bytes(list, 0));
+    sqlite3_stmt* info = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM pragma_index_info(?1)", -1, &info, nullptr) == SQLITE_OK) {
+      sqlite3_bind_text(info, 1, index.c_str(), -1, SQLITE_TRANSIENT);
+      std::set<std::string> indexed;
+      while (sqlite3_step(info) == SQLITE_ROW) {
+        std::string column = Text(sqlite3_column_text(info, 0), sqlite3_column_bytes(info, 0));
+        for (char& c : column) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        indexed.insert(column);
+      }
+      if (indexed == columns && !index.starts_with("sqlite_autoindex_")) found = index;
+    }
+    sqlite3_finalize(info);
+  }
+  sqlite3_finalize(list);
+  return found;
+}
+
+bool Report(sqlite3* db, int code, std::string message, std::string_view statement, const std::string& database,
+            ErrorList& errors) {
+  sqlite::SqliteDiagnostic diagnostic;
+  diagnostic.code = code;
+  diagnostic.message = std::move(message);
+  diagnostic.statement = std::string(statement);
+  diagnostic.database = database;
+  if (db && code == SQLITE_CONSTRAINT_UNIQUE) diagnostic.constraint = UniqueIndexName(db, diagnostic.message);
+  sqlite::TranslatedError translated = sqlite::TranslateSqliteError(diagnostic);
+  for (Error& error : translated.errors) {
+    error.Source = kSource;
+    errors.push_back(std::move(error));
+  }
+  return translated.abortsBatch;
+}
+
+}  // namespace
+
+std::unique_ptr<Engine> OpenSqliteEngine(const std::string& serverFolderNative, const std::string& database,
+                                         ErrorList& errors) {
+  std::string path = FindDatabase(serverFolderNative, database);
+  sqlite3* db = path.empty() ? nullptr : OpenFile(path, false);
+  if (!db) {
+    Report(nullptr, SQLITE_CANTOPEN, sqlite::CannotOpenDatabase(database), {}, database, errors);
+    return nullptr;
+  }
+  return std::make_unique<SqliteEngine>(serverFolderNative, database, db);
+}
+
+std::unique_ptr<Connection> OpenSqliteConnection(const std::string& serverFolderNative, const std::string& database) {
+  ErrorList errors;
+  std::unique_ptr<Engine> engine = OpenSqliteEngine(serverFolderNative, database, errors);
+  if (!engine) detail::RaiseDatabase(errors.front());
+  return std::make_unique<Connection>(std::move(engine));
+}
+
+void CreateSqliteDatabase(const std::string& serverFolderNative, const std::string& database) {
+  ErrorList errors;
+  std::error_code ec;
+  std::filesystem::create_directories(serverFolderNative, ec);
+  if (!FindDatabase(serverFolderNative, database).empty()) {
+    Report(nullptr, SQLITE_ERROR, sqlite::DatabaseExists(database), {}, database, errors);
+  } else {
+    sqlite3* db = ValidName(database)
+                      ? OpenFile((std::filesystem::path(serverFolderNative) / (database + ".sqlite")).string(), true)
+                      : nullptr;
+    if (db) {
+      sqlite3_close_v2(db);
+      return;
+    }
+    Report(nullptr, SQLITE_CANTOPEN, sqlite::CannotOpenDatabase(database), {}, database, errors);
+  }
+  detail::RaiseDatabase(errors.front());
+}
+
+}  // namespace tramvel::ado
