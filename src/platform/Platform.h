@@ -168,6 +168,16 @@ class Platform {
 
   // Lets pending events (timer ticks, repaints, clicks) run, then returns.
   virtual void PumpEvents() = 0;
+
+  // The wait window of long operations: a title, three lines and a stop
+  // button. Showing it again retitles it. Without an operator the lines go
+  // to standard error, at most about once a second, and nobody asks to stop.
+  virtual void ShowWaitWindow(const std::string& title) = 0;
+  // Sets the three lines; true when the operator asked to stop since the
+  // window was shown.
+  virtual bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) = 0;
+  // Closes it; nothing happens when it is not shown.
+  virtual void CloseWaitWindow() = 0;
 };
 
 // Forwards every call to another platform; a test derives from it and
@@ -213,6 +223,11 @@ class PlatformWrapper : public Platform {
   }
   void SetMousePointer(MousePointer pointer) override { target_.SetMousePointer(pointer); }
   void PumpEvents() override { target_.PumpEvents(); }
+  void ShowWaitWindow(const std::string& title) override { target_.ShowWaitWindow(title); }
+  bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) override {
+    return target_.UpdateWaitWindow(line1, line2, line3);
+  }
+  void CloseWaitWindow() override { target_.CloseWaitWindow(); }
 
  private:
   Platform& target_;

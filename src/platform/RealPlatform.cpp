@@ -23,6 +23,7 @@
 #include "platform/PathMapping.h"
 #include "platform/PosixFailure.h"
 #include "platform/QtOperator.h"
+#include "platform/QtWaitWindow.h"
 #include "platform/TextCase.h"
 #include "platform/WindowsCommandLine.h"
 
@@ -315,6 +316,33 @@ class RealPlatform final : public Platform {
 
   void PumpEvents() override { PumpQtEvents(); }
 
+  void ShowWaitWindow(const std::string& title) override {
+    waitShown_ = true;
+    lastWaitLine_ = {};
+    if (options_.operatorPresent) waitWindow_.Show(title);
+  }
+
+  bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) override {
+    if (!waitShown_) return false;
+    if (options_.operatorPresent) return waitWindow_.Update(line1, line2, line3);
+    // Progress of a scheduled run, without flooding its log.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastWaitLine_ >= std::chrono::seconds(1)) {
+      lastWaitLine_ = now;
+      std::string line = line1;
+      for (const std::string* more : {&line2, &line3}) {
+        if (!more->empty()) line += " | " + *more;
+      }
+      Write(OutputStream::kStandardError, line + "\n");
+    }
+    return false;
+  }
+
+  void CloseWaitWindow() override {
+    waitShown_ = false;
+    if (options_.operatorPresent) waitWindow_.Close();
+  }
+
  private:
   std::string Source() { return ExecutableName(); }
 
@@ -391,6 +419,9 @@ class RealPlatform final : public Platform {
   std::map<ProcessHandle, pid_t> handles_;
   ProcessHandle nextHandle_ = 1;
   std::string executablePath_;
+  QtWaitWindow waitWindow_;
+  bool waitShown_ = false;
+  std::chrono::steady_clock::time_point lastWaitLine_{};
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "common/components/ArchivoIni.h"
 #include "common/components/InfoEquipo.h"
 #include "common/components/Utilidades.h"
+#include "common/components/VentanaEspera.h"
 #include "platform/MessageBoxStyle.h"
 
 namespace tramvel {
@@ -83,6 +84,30 @@ TEST(VbValues, ValReadsTheLeadingNumber) {
       {"1", 1}, {" 42abc", 42}, {"-3.5", -3.5}, {"abc", 0}, {"", 0}, {"1e3", 1000}, {".5", 0.5}, {"+7", 7}, {"1e", 1},
   };
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
+}
+
+}  // namespace
+}  // namespace tramvel
+
+namespace tramvel {
+namespace {
+
+TEST(VentanaEspera, ShowsLinesAndReportsTheOperatorsStop) {
+  testing::TempFolder temp;
+  testing::TestPlatform platform(temp.str());
+  platform.StopWaitAt(2);
+  VentanaEspera ventana(platform);
+  int16_t detener = 0;
+  ventana.Mostrar("Consolidando", 1);
+  ventana.Mensaje(detener, "Orden 1", "de 3");
+  EXPECT_EQ(detener, 0);
+  ventana.Mensaje(detener, "Orden 2", "de 3", "x");
+  EXPECT_EQ(detener, -1);
+  ventana.Cerrar();
+  ASSERT_EQ(platform.WaitEvents().size(), 4u);
+  EXPECT_EQ(platform.WaitEvents()[0].text, "Consolidando");
+  EXPECT_EQ(platform.WaitEvents()[2].text, "Orden 2|de 3|x");
+  EXPECT_EQ(platform.WaitEvents()[3].what, "close");
 }
 
 }  // namespace

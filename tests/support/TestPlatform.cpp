@@ -119,6 +119,17 @@ int TestPlatform::MessageBox(const std::string& text, int style, const std::stri
   return answer;
 }
 
+void TestPlatform::ShowWaitWindow(const std::string& title) {
+  waitEvents_.push_back({"show", title});
+  stopRequested_ = false;
+}
+
+bool TestPlatform::UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) {
+  waitEvents_.push_back({"update", line1 + "|" + line2 + "|" + line3});
+  if (++updates_ == stopAt_) stopRequested_ = true;
+  return stopRequested_;
+}
+
 void TestPlatform::PumpEvents() {
   ++pumps_;
   if (onPump_) onPump_();

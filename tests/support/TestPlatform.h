@@ -69,7 +69,15 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   // Runs before every PumpEvents (a click during a wait, say).
   void OnPump(std::function<void()> action) { onPump_ = std::move(action); }
 
+  // The operator presses the wait window's stop button at its `nth` update.
+  void StopWaitAt(int nth) { stopAt_ = nth; }
+
   // ----- what the test reads -----
+  struct WaitEvent {
+    std::string what;  // "show", "update" or "close"
+    std::string text;  // the title, or the three lines joined by "|"
+  };
+  const std::vector<WaitEvent>& WaitEvents() const { return waitEvents_; }
   const std::vector<Box>& Boxes() const { return boxes_; }
   const std::vector<std::string>& StartedCommandLines() const { return started_; }
   const std::string& Output(OutputStream stream) const { return output_.at(stream); }
@@ -94,6 +102,9 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   int MessageBox(const std::string& text, int style, const std::string& title) override;
   void SetMousePointer(MousePointer pointer) override { pointer_ = pointer; }
   void PumpEvents() override;
+  void ShowWaitWindow(const std::string& title) override;
+  bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) override;
+  void CloseWaitWindow() override { waitEvents_.push_back({"close", ""}); }
 
   MousePointer Pointer() const { return pointer_; }
 
@@ -124,6 +135,10 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   std::function<void()> onPump_;
   int pumps_ = 0;
   bool endBeforeWatching_ = false;
+  std::vector<WaitEvent> waitEvents_;
+  int stopAt_ = 0;
+  int updates_ = 0;
+  bool stopRequested_ = false;
   MousePointer pointer_ = MousePointer::kDefault;
 };
 

@@ -6,11 +6,11 @@
 
 #include "platform/ado/Engine.h"
 #include "platform/ado/Errors.h"
+#include "platform/ado/Recordset.h"
 #include "platform/ado/Variant.h"
 
 namespace tramvel::ado {
 
-class Recordset;
 namespace detail {
 struct ConnectionCore;
 }

@@ -27,7 +27,8 @@ struct ColumnInfo {
   std::string baseColumn;  // its name there
 };
 
-// The rows of one result, read one at a time.
+// The rows of one result, read one at a time. It must not outlive the engine
+// that gave it (Connection::Close releases its recordsets first).
 class RowSource {
  public:
   virtual ~RowSource() = default;

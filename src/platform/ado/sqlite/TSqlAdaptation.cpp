@@ -268,6 +268,10 @@ class Splitter {
       if (words_ < 2) (words_ == 0 ? first_ : second_) = word;
       if (depth_ == 0 && word == "VALUES") sawValues_ = true;
       if (depth_ == 0 && word == "SET" && words_ > 0) sawSet_ = true;
+      if (words_ == 0) {
+        // Control flow keeps its statements with it (SQLite refuses it whole).
+        routine_ = word == "IF" || word == "WHILE" || word == "ELSE";
+      }
       if (words_ == 1 && (first_ == "CREATE" || first_ == "ALTER")) {
         routine_ = word == "PROC" || word == "PROCEDURE" || word == "FUNCTION" || word == "TRIGGER";
         view_ = word == "VIEW";

@@ -11,7 +11,9 @@ namespace tramvel::ado::sqlite {
 // batch always gives the same statements. What it does:
 //  - splits the batch at semicolons and where a line break starts a new
 //    statement (T-SQL needs no separator); CREATE VIEW/PROCEDURE/FUNCTION/
-//    TRIGGER keep the rest of the batch;
+//    TRIGGER and IF/WHILE keep the rest of the batch (SQLite has no
+//    procedures and no control flow: such a statement fails as a whole,
+//    102, and the batch stops there);
 //  - drops table hints (with(nolock), (NOLOCK), WITH (ROWLOCK, UPDLOCK)),
 //    index options (WITH (PAD_INDEX = OFF, ...), WITH FILLFACTOR = 90),
 //    "dbo." and "[dbo].", ON [PRIMARY], TEXTIMAGE_ON [PRIMARY], CLUSTERED and
