@@ -2,23 +2,12 @@
 
 #include "common/StepRunner.h"
 #include "logistics/Dll_SYD.h"
-#include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
-#include "platform/TextCase.h"
 #include "startup/ProgramState.h"
+#include "sync/NombresOmitidos.h"
 #include "sync/Sincronizacion.h"
 
 namespace tramvel {
-namespace {
-
-const std::string kPuntos(18, '.');
-
-bool EsOmitido(const std::string& nombre, std::string_view estados) {
-  return nombre == "." || nombre == ".." || EqualsIgnoreCase(nombre, estados);
-}
-
-}  // namespace
-
 bool Sincronizacion::Descarga(Ejecucion& run, StepRunner& pasos) {
   Rotulo(pasos, "Preparando");
   pasos([&] { run.dirWeb = CarpetaCliente(run.dirWeb, '\\'); });
@@ -30,16 +19,14 @@ bool Sincronizacion::Descarga(Ejecucion& run, StepRunner& pasos) {
   Estado(pasos, "Descargando desde " + run.dirWeb);
   const EjecutarYEsperar::Proceso bajada = run.programas.Iniciar(pasos, run.rutaCliente + " " + run.parametros);
   if (pasos.If([&] { return bajada.handle == 0; })) {
-    Estado(pasos, "Error al Generar el : " + run.nombreArchivo);
-    run.resultado.programaFallido = true;
+    FalloDePrograma(run, pasos, "Error al Generar el : " + run.nombreArchivo, false);
   } else {
     run.programas.Esperar(pasos, bajada, "Descargando..", std::nullopt);
     // A failed fetch may have brought part of the delivery: importing it, or
     // deleting anything on the web server, would lose the rest.
     if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-      Estado(pasos, "Error al Generar el : " + run.nombreArchivo);
+      FalloDePrograma(run, pasos, "Error al Generar el : " + run.nombreArchivo, false);
       Rotulo(pasos, "Error al Generar el : " + run.nombreArchivo);
-      run.resultado.programaFallido = true;
       return true;
     }
     Bombear(pasos);
@@ -47,18 +34,14 @@ bool Sincronizacion::Descarga(Ejecucion& run, StepRunner& pasos) {
     const EjecutarYEsperar::Proceso lectura =
         run.programas.Iniciar(pasos, RutaPrograma("INTERFACERECEPMAESTROS.EXE") + " " + run.parametros);
     if (pasos.If([&] { return lectura.handle == 0; })) {
-      Estado(pasos, "Error al tomar el archivo");
-      Avisar(pasos, "Error al tomar el archivo", mb::kOkOnly, "");
-      run.resultado.programaFallido = true;
+      FalloDePrograma(run, pasos, "Error al tomar el archivo", true);
       return false;
     }
     Estado(pasos, "Leyendo archivo " + run.nombreArchivo);
     run.programas.Esperar(pasos, lectura, "Leyendo Archivo..", "Leyendo Archivo...");
     // A delivery that did not load must come again: nothing is deleted.
     if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-      Estado(pasos, "Error al tomar el archivo");
-      Avisar(pasos, "Error al tomar el archivo", mb::kOkOnly, "");
-      run.resultado.programaFallido = true;
+      FalloDePrograma(run, pasos, "Error al tomar el archivo", true);
       return false;
     }
     Testigos(run, pasos);
@@ -79,7 +62,7 @@ void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
   pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
   for (const std::string& nombre : lista) {
     pasos([&] { run.nombreArchivo = nombre; });
-    if (!EsOmitido(nombre, "estados.txt")) {
+    if (!EsNombreOmitido(nombre, "estados.txt")) {
       Estado(pasos, "Descargado " + run.carpeta + nombre);
       pasos([&] {
         if (!dll_) dll_ = std::make_unique<Dll_SYD>(platform);
@@ -101,7 +84,7 @@ void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
   pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
   for (const std::string& nombre : lista) {
     pasos([&] { run.nombreArchivo = nombre; });
-    if (EsOmitido(nombre, "Estados.txt")) continue;
+    if (EsNombreOmitido(nombre, "Estados.txt")) continue;
     pasos([&] {
       run.modoFtp = "BORRAR";
       run.parametros = TextoBorrado(run.ftp, nombre, run.dirWeb, run.carpeta);
@@ -114,8 +97,7 @@ void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
       borradosEnLaWeb.insert(nombre);
     } else {
       // The file stays on the web server and comes again with the next download.
-      Estado(pasos, "Error al borrar en la Web: " + nombre);
-      run.resultado.programaFallido = true;
+      FalloDePrograma(run, pasos, "Error al borrar en la Web: " + nombre, false);
     }
   }
   Rotulo(pasos, "Borrando Archivos de la Web...Correcto!");

@@ -9,17 +9,13 @@
 #include "platform/TextCase.h"
 #include "startup/ProgramState.h"
 #include "sync/ExisteArchivo.h"
+#include "sync/NombresOmitidos.h"
 #include "sync/ServidorWeb.h"
 
 namespace tramvel {
 namespace {
 
-const std::string kPuntos(18, '.');
 const std::string kAsteriscos(45, '*');
-
-bool EsNombreReservado(const std::string& nombre, std::string_view estados) {
-  return nombre == "." || nombre == ".." || EqualsIgnoreCase(nombre, estados);
-}
 
 }  // namespace
 
@@ -76,7 +72,7 @@ void Sincronizacion::BorrarAntiguos(Ejecucion& run, StepRunner& pasos) {
   pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
   Rotulo(pasos, "Borrando Archivos Antiguos...");
   for (const std::string& antiguo : lista) {
-    if (EsNombreReservado(antiguo, "Estados.txt")) continue;
+    if (EsNombreOmitido(antiguo, "Estados.txt")) continue;
     // A file that cannot be deleted (in use, say) must not stop the upload.
     pasos.SetMode(StepRunner::Ignoring());
     Rotulo(pasos, "Borrando Archivos Antiguos...\r\n" + run.carpeta + antiguo);
@@ -91,9 +87,7 @@ bool Sincronizacion::Subida(Ejecucion& run, StepRunner& pasos) {
   EjecutarYEsperar::Proceso exportacion;
   exportacion = run.programas.Iniciar(pasos, RutaPrograma("INTERFACEENVIOMAESTROS.EXE") + " " + run.parametros);
   if (pasos.If([&] { return exportacion.handle == 0; })) {
-    Estado(pasos, "Error al generar el archivo");
-    Avisar(pasos, "Error al generar el archivo", mb::kOkOnly, "");
-    run.resultado.programaFallido = true;
+    FalloDePrograma(run, pasos, "Error al generar el archivo", true);
     return false;
   }
   Estado(pasos, "Subiendo archivo " + run.nombreArchivo);
@@ -101,9 +95,7 @@ bool Sincronizacion::Subida(Ejecucion& run, StepRunner& pasos) {
   // Sending an outbox the export did not fill completely would publish
   // partial master data as if it were whole.
   if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-    Estado(pasos, "Error al generar el archivo");
-    Avisar(pasos, "Error al generar el archivo", mb::kOkOnly, "");
-    run.resultado.programaFallido = true;
+    FalloDePrograma(run, pasos, "Error al generar el archivo", true);
     return false;
   }
   pasos([&] { run.dirWeb = CarpetaCliente(run.dirWeb, '/'); });
@@ -116,15 +108,13 @@ bool Sincronizacion::Subida(Ejecucion& run, StepRunner& pasos) {
   EjecutarYEsperar::Proceso envio;
   envio = run.programas.Iniciar(pasos, run.rutaCliente + " " + run.parametros);
   if (pasos.If([&] { return envio.handle == 0; })) {
-    Estado(pasos, "Error al enviar el : " + run.nombreArchivo);
-    run.resultado.programaFallido = true;
+    FalloDePrograma(run, pasos, "Error al enviar el : " + run.nombreArchivo, false);
   } else {
     Estado(pasos, "Subiendo archivo " + run.nombreArchivo);
     run.programas.Esperar(pasos, envio, "Subiendo...", "Subiendo..");
     if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-      Estado(pasos, "Error al enviar el : " + run.nombreArchivo);
+      FalloDePrograma(run, pasos, "Error al enviar el : " + run.nombreArchivo, false);
       Rotulo(pasos, "Error al enviar el : " + run.nombreArchivo);
-      run.resultado.programaFallido = true;
       return true;
     }
   }
@@ -132,6 +122,12 @@ bool Sincronizacion::Subida(Ejecucion& run, StepRunner& pasos) {
   Rotulo(pasos, "Finalizado");
   run.resultado.finalizado = true;
   return true;
+}
+
+void Sincronizacion::FalloDePrograma(Ejecucion& run, StepRunner& pasos, const std::string& texto, bool conAviso) {
+  Estado(pasos, texto);
+  if (conAviso) Avisar(pasos, texto, mb::kOkOnly, "");
+  run.resultado.programaFallido = true;
 }
 
 void Sincronizacion::Cierre(StepRunner& pasos) {

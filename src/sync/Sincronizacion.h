@@ -59,6 +59,9 @@ class Sincronizacion {
   bool Descarga(Ejecucion& run, StepRunner& pasos);
   void Testigos(Ejecucion& run, StepRunner& pasos);
   void Cierre(StepRunner& pasos);
+  // An outside program that failed: its status line (and box, when the run
+  // tells the operator), and the job no longer counts as a success.
+  void FalloDePrograma(Ejecucion& run, StepRunner& pasos, const std::string& texto, bool conAviso);
 
   void Rotulo(StepRunner& pasos, const std::string& texto);
   void Estado(StepRunner& pasos, const std::string& linea);
