@@ -8,7 +8,7 @@ Utilidades& Dll_SYD::Util() {
 }
 
 SesionDatos& Dll_SYD::Sesion() {
-  if (!sesion_) sesion_ = std::make_unique<SesionDatos>();
+  if (!sesion_) sesion_ = std::make_unique<SesionDatos>(platform_);
   return *sesion_;
 }
 

@@ -9,7 +9,9 @@
 
 namespace tramvel {
 
+namespace ado {
 class Connection;
+}
 class Platform;
 
 // The suite's logistics services. A caller fills the public connection
@@ -27,7 +29,7 @@ class Dll_SYD {
   std::string gUsuario;
   std::string gUserPassWord;
   std::string gConnString;
-  Connection* gCnn = nullptr;  // kept for callers only
+  ado::Connection* gCnn = nullptr;  // kept for callers only
   std::string FhRegistroError;
 
   // ----- file helpers and reception witness -----

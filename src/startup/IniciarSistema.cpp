@@ -4,7 +4,7 @@
 #include "common/VbValues.h"
 #include "platform/Platform.h"
 #include "platform/TextCase.h"
-#include "startup/ConfigFile.h"
+#include "common/ConfigFile.h"
 #include "startup/LaunchParameters.h"
 #include "startup/NombreServidor.h"
 #include "startup/ProgramState.h"

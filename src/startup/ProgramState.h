@@ -25,9 +25,9 @@ class ProgramState {
   Platform& platform() const { return platform_; }
 
   // The main database session.
-  SesionDatos& Sesion() { return Lazy(sesion_); }
+  SesionDatos& Sesion() { return Lazy(sesion_, platform_); }
   // The statistics database session.
-  SesionDatos& SesionEstadisticas() { return Lazy(sesionEstadisticas_); }
+  SesionDatos& SesionEstadisticas() { return Lazy(sesionEstadisticas_, platform_); }
   Utilidades& Util() { return Lazy(utilidades_, platform_); }
   InfoEquipo& Equipo() { return Lazy(infoEquipo_, platform_); }
   ArchivoIni& Ini() { return Lazy(archivoIni_, platform_); }

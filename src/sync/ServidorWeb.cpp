@@ -1,6 +1,6 @@
 #include "sync/ServidorWeb.h"
 
-#include "startup/ConfigFile.h"
+#include "common/ConfigFile.h"
 #include "startup/ProgramState.h"
 
 namespace tramvel {

@@ -24,7 +24,9 @@ TEST(ProgramTexts, TheThreeFtpFormsCharacterForCharacter) {
 }
 
 TEST(ProgramTexts, TheInterfaceTextCarriesTheSessionUnescaped) {
-  SesionDatos sesion;
+  TempFolder temp;
+  TestPlatform platform(temp.str());
+  SesionDatos sesion(platform);
   sesion.Servidor("SRV01");
   sesion.BaseDeDatos("GESTION");
   sesion.Usuario("ana");

@@ -1,4 +1,4 @@
-#include "startup/ConfigFile.h"
+#include "common/ConfigFile.h"
 
 #include "common/components/Utilidades.h"
 #include "platform/Platform.h"
