@@ -122,7 +122,7 @@ TEST_F(ConnectionTest, ViewOverMissingTableIs208AndIsNotKept) {
 
 TEST_F(ConnectionTest, StatementErrorsGoOnLikeTheServerAndRollbackUndoesTheBatch) {
   connection_->Execute("CREATE TABLE A (x int PRIMARY KEY)");
-  // Part 3.4's script: CR separates the statements.
+  // A transactional statement list arrives with its statements separated by CR alone.
   Failure f = FailureOf([&] {
     connection_->Execute("BEGIN TRANSACTION \r\r\rINSERT INTO A (x) VALUES (1)\rINSERT INTO A (x) VALUES (1)\r"
                          "INSERT INTO A (x) VALUES (2)\r");
