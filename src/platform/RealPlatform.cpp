@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <pwd.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -118,7 +119,11 @@ class RealPlatform final : public Platform {
  public:
   explicit RealPlatform(RealPlatformOptions options)
       : options_(std::move(options)),
-        mapper_(options_.driveCRoot ? PathMapper(*options_.driveCRoot) : PathMapper::FromEnvironment()) {}
+        mapper_(options_.driveCRoot ? PathMapper(*options_.driveCRoot) : PathMapper::FromEnvironment()) {
+    // A log reader that goes away (tramvel ... | head) must not kill a job
+    // half-way; the write fails and the job goes on.
+    ::signal(SIGPIPE, SIG_IGN);
+  }
 
   ~RealPlatform() override {
     // The outside programs go on running on their own; only our descriptors go.
@@ -212,8 +217,17 @@ class RealPlatform final : public Platform {
     argv.push_back(program.data());
     if (commandLine.size() > split->program.size()) argv.push_back(argument.data());
     argv.push_back(nullptr);
+    // The outside program starts with the signals as a shell would give them.
+    posix_spawnattr_t attributes;
+    ::posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    ::posix_spawnattr_setsigdefault(&attributes, &defaults);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    const int error = ::posix_spawn(&pid, executable.c_str(), nullptr, nullptr, argv.data(), environ);
+    const int error = ::posix_spawn(&pid, executable.c_str(), nullptr, &attributes, argv.data(), environ);
+    ::posix_spawnattr_destroy(&attributes);
     if (error != 0) {
       throw Failure(failure::kInvalidCall, "Invalid procedure call or argument '" + split->program + "'", Source());
     }
