@@ -38,4 +38,11 @@ double Val(std::string_view text) {
   return value;
 }
 
+std::string RecortarBlancos(std::string_view texto) {
+  const auto first = texto.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = texto.find_last_not_of(' ');
+  return std::string(texto.substr(first, last - first + 1));
+}
+
 }  // namespace tramvel

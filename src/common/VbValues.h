@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tramvel {
@@ -8,5 +9,8 @@ namespace tramvel {
 // Leading blanks are skipped; a sign, digits, one decimal point (the point,
 // whatever the regional settings) and an exponent are read.
 double Val(std::string_view text);
+
+// VB's Trim: leading and trailing blanks (spaces only) removed.
+std::string RecortarBlancos(std::string_view texto);
 
 }  // namespace tramvel

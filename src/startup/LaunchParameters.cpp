@@ -4,13 +4,6 @@
 
 namespace tramvel {
 
-std::string RecortarBlancos(std::string_view texto) {
-  const auto first = texto.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = texto.find_last_not_of(' ');
-  return std::string(texto.substr(first, last - first + 1));
-}
-
 std::string LeerParametro(std::string_view linea, std::string_view clave, std::string_view ausente) {
   for (std::size_t at = FindIgnoreCase(linea, clave); at != std::string_view::npos;
        at = FindIgnoreCase(linea, clave, at + 1)) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/VbValues.h"
+
 namespace tramvel {
 
 // The value of launch parameter `clave` (such as "@Server") in `linea`: the
@@ -12,8 +14,5 @@ namespace tramvel {
 // to the end of the line when none closes it; blanks around it are trimmed.
 // `ausente` when the line has no such field.
 std::string LeerParametro(std::string_view linea, std::string_view clave, std::string_view ausente = {});
-
-// VB's Trim: leading and trailing blanks (spaces only) removed.
-std::string RecortarBlancos(std::string_view texto);
 
 }  // namespace tramvel

@@ -2,10 +2,60 @@
 
 #include <fmt/format.h>
 
+#include "common/VbValues.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
 
 namespace tramvel {
+namespace {
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// A byte that continues a UTF-8 character rather than starting one.
+bool Continuacion(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::string Utilidades::AjustarTexto(std::string_view texto, int16_t maximo) {
+  if (maximo <= 0) return {};
+  std::size_t fin = 0;
+  for (int16_t caracteres = 0; fin < texto.size() && caracteres < maximo; ++caracteres) {
+    ++fin;
+    while (fin < texto.size() && Continuacion(texto[fin])) ++fin;
+  }
+  return std::string(texto.substr(0, fin));
+}
+
+void Utilidades::ValorNumerico(std::string_view texto, Currency& valor) { valor = Currency::FromDouble(Val(texto)); }
+
+ado::Variant Utilidades::SinNulo(const ado::Variant& valor) {
+  return valor.IsNull() ? ado::Variant(std::string()) : valor;
+}
+
+void Utilidades::ContarPalabras(std::string_view texto, int32_t& cantidad) {
+  cantidad = 0;
+  bool enPalabra = false;
+  for (const char c : texto) {
+    if (EsBlanco(c)) {
+      enPalabra = false;
+    } else if (!enPalabra) {
+      enPalabra = true;
+      ++cantidad;
+    }
+  }
+}
+
+std::string Utilidades::FormatoCodigo(std::string_view codigo, int16_t ancho) {
+  const std::string recortado = RecortarBlancos(codigo);
+  int caracteres = 0;
+  for (const char c : recortado) caracteres += Continuacion(c) ? 0 : 1;
+  std::string out(caracteres < ancho ? static_cast<std::size_t>(ancho - caracteres) : 0, ' ');
+  for (const char c : recortado) {
+    out.push_back(c);
+    if (c == '\'') out.push_back('\'');
+  }
+  return out;
+}
 
 std::string Utilidades::RutaConBarra(std::string_view carpeta) {
   std::string ruta(carpeta);

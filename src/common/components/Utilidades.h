@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/Failure.h"
+#include "platform/ado/Currency.h"
+#include "platform/ado/Variant.h"
 
 namespace tramvel {
 
@@ -14,6 +17,28 @@ class Platform;
 class Utilidades {
  public:
   explicit Utilidades(Platform& platform) : platform_(platform) {}
+
+  // The text cut to at most `maximo` characters; a character is never split
+  // in two, so the result stays valid text for the database.
+  static std::string AjustarTexto(std::string_view texto, int16_t maximo);
+
+  // The number at the start of the text (as VB's Val reads it) as an amount;
+  // 0 for an empty text or one that starts with no number. A number beyond
+  // the amount's range raises 6.
+  static void ValorNumerico(std::string_view texto, Currency& valor);
+
+  // A database Null as the empty text; any other value as it is.
+  static ado::Variant SinNulo(const ado::Variant& valor);
+
+  // The number of words separated by blanks (spaces, tabs, line breaks):
+  // 0 for a text of blanks only, 1 for a single word.
+  static void ContarPalabras(std::string_view texto, int32_t& cantidad);
+
+  // A code in the form its column stores it: without blanks around, right
+  // aligned in `ancho` characters with blanks before it (a longer code is
+  // kept whole, so that it never matches a different one). Callers put the
+  // result between single quotes, so a quote inside the code is doubled.
+  static std::string FormatoCodigo(std::string_view codigo, int16_t ancho);
 
   // The folder path ending in exactly one backslash (a closing "/" counts as
   // a separator too and is replaced).
