@@ -9,8 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "common/StepRunner.h"
+#include "common/components/SesionDatos.h"
+#include "common/components/Utilidades.h"
 #include "logistics/Dll_SYD.h"
+#include "platform/MessageBoxStyle.h"
 #include "platform/RealPlatform.h"
+#include "platform/ado/sqlite/SqliteEngine.h"
 #include "startup/LaunchParameters.h"
 
 namespace {
@@ -30,6 +35,14 @@ Subcommands:
   guardar-testigo PATH [SUFIJO] [DESTINO]  files a reception witness of PATH under
                                            DESTINO\TESTIGO\yyyy-mm\dd-hhmm<SUFIJO>\
                                            and prints what it wrote back
+  crear-base [SCRIPT]                      creates the empty embedded database @DbName
+                                           of server @Server, then runs SCRIPT on it
+  ver-vistas FILE                          runs the SQL script FILE (batches separated
+                                           by GO lines) on the database
+  cfg COLUMN                               prints COLUMN of the configuration table
+
+A script named without a folder is looked for in the program folder. Errors of
+a script's batches are written to Script<h><m><s>.TXT in the temporary folder.
 
 Paths are the system's Windows paths (C:\RECIBIR\A.TXT); TRAMVEL_DRIVE_C names
 the folder that stands for drive C:. Messages for the operator go to standard
@@ -37,8 +50,28 @@ error. Exit status: 0 on success, 1 on failure, 2 on a bad command line.
 )";
 
 struct Invocacion {
+  tramvel::Platform& platform;
   Dll_SYD& dll;
   std::vector<std::string> args;
+};
+
+// Tells whether an operation reported a failure to the operator: nobody is
+// there to read the box, so the exit status has to say it.
+class PlataformaVigilada : public tramvel::PlatformWrapper {
+ public:
+  using PlatformWrapper::PlatformWrapper;
+
+  bool InformoFallas() const { return informoFallas_; }
+
+  int MessageBox(const std::string& text, int style, const std::string& title) override {
+    const int botones = style & 0x0F;
+    const int icono = style & 0xF0;
+    if (botones == tramvel::mb::kAbortRetryIgnore || icono == tramvel::mb::kCritical) informoFallas_ = true;
+    return PlatformWrapper::MessageBox(text, style, title);
+  }
+
+ private:
+  bool informoFallas_ = false;
 };
 
 int Fallo(const std::string& texto) {
@@ -70,6 +103,53 @@ int GuardarTestigo(Invocacion& in) {
   return ruta == "ERROR" ? 1 : 0;
 }
 
+// A script named without a folder lies beside the program.
+std::string RutaDeScript(tramvel::Platform& platform, const std::string& archivo) {
+  if (archivo.find_first_of("\\/:") != std::string::npos) return archivo;
+  return tramvel::Utilidades::RutaConBarra(platform.ProgramFolder()) + archivo;
+}
+
+int Ejecutado(bool exito) { return exito ? 0 : 1; }
+
+int CrearBase(Invocacion& in) {
+  if (in.args.size() > 1) return Fallo("crear-base takes at most one SCRIPT");
+  if (in.dll.gDBName.empty()) return Fallo("crear-base needs the field @DbName");
+  tramvel::SesionDatos destino(in.platform);
+  if (destino.Motor() != "SQLITE") {
+    std::cerr << "syd: crear-base creates databases of the embedded engine (Motor=SQLITE) only\n";
+    return 1;
+  }
+  destino.Servidor(in.dll.gServidor);
+  bool creada = false;
+  tramvel::StepRunner pasos([&](const tramvel::Failure& error) {
+    std::cerr << "syd: " << error.Description() << "\n";
+    return tramvel::OnFailure::kGiveUp;
+  });
+  pasos.Run([&] {
+    pasos([&] {
+      tramvel::ado::CreateSqliteDatabase(in.platform.NativePath(destino.CarpetaServidor()), in.dll.gDBName);
+      creada = true;
+    });
+  });
+  if (!creada) return 1;
+  in.dll.OpenADOServer();
+  if (in.args.empty()) return 0;
+  return Ejecutado(in.dll.VerVistas(RutaDeScript(in.platform, in.args[0])));
+}
+
+int VerVistas(Invocacion& in) {
+  if (in.args.size() != 1) return Fallo("ver-vistas takes one FILE");
+  in.dll.OpenADOServer();
+  return Ejecutado(in.dll.VerVistas(RutaDeScript(in.platform, in.args[0])));
+}
+
+int Cfg(Invocacion& in) {
+  if (in.args.size() != 1) return Fallo("cfg takes one COLUMN");
+  in.dll.OpenADOServer();
+  std::cout << in.dll.Cfg(in.args[0]) << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,8 +165,9 @@ int main(int argc, char** argv) {
   }
   if (args.empty()) return Fallo("no subcommand; see syd --help");
 
-  auto platform = tramvel::NewRealPlatform({conexion, false, std::nullopt});
-  Dll_SYD dll(*platform);
+  const auto real = tramvel::NewRealPlatform({conexion, false, std::nullopt});
+  PlataformaVigilada platform(*real);
+  Dll_SYD dll(platform, tramvel::Attendance::kUnattended);
   dll.gServidor = tramvel::LeerParametro(conexion, "@Server");
   dll.gDBName = tramvel::LeerParametro(conexion, "@DbName");
   dll.gUsuario = tramvel::LeerParametro(conexion, "@Usuario");
@@ -96,9 +177,13 @@ int main(int argc, char** argv) {
       {"file-exists", FileExists},
       {"copy-file", CopyFile},
       {"guardar-testigo", GuardarTestigo},
+      {"crear-base", CrearBase},
+      {"ver-vistas", VerVistas},
+      {"cfg", Cfg},
   };
   const auto it = subcomandos.find(args[0]);
   if (it == subcomandos.end()) return Fallo("unknown subcommand '" + args[0] + "'; see syd --help");
-  Invocacion in{dll, std::vector<std::string>(args.begin() + 1, args.end())};
-  return it->second(in);
+  Invocacion in{platform, dll, std::vector<std::string>(args.begin() + 1, args.end())};
+  const int estado = it->second(in);
+  return estado == 0 && platform.InformoFallas() ? 1 : estado;
 }

@@ -14,13 +14,19 @@ class Connection;
 }
 class Platform;
 
+// Whether someone sits at the screen while the object works. Unattended
+// (a command-line tool, a scheduled run) nothing is opened for the operator
+// to read: messages alone say where to look.
+enum class Attendance { kOperator, kUnattended };
+
 // The suite's logistics services. A caller fills the public connection
 // members, connects with OpenADOServer and calls the operations it needs;
 // the file operations need no database. Each object owns its own component
 // instances, created on first use.
 class Dll_SYD {
  public:
-  explicit Dll_SYD(Platform& platform) : platform_(platform) {}
+  explicit Dll_SYD(Platform& platform, Attendance attendance = Attendance::kOperator)
+      : platform_(platform), attendance_(attendance) {}
   Dll_SYD(const Dll_SYD&) = delete;
   Dll_SYD& operator=(const Dll_SYD&) = delete;
 
@@ -48,11 +54,35 @@ class Dll_SYD {
   void GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& SubFijo, std::string& RutaDestino);
   void GuardarTestigoRecepcion(std::string& RutaArchivo);
 
+  // ----- configuration and connection -----
+
+  // The column `QueCampo` of the first row of TA_CONFIGURACION, trimmed; the
+  // empty text when the table has no row, or when reading it fails and the
+  // operator gives up (the failure is shown with the routine name "CFG").
+  std::string Cfg(const std::string& QueCampo);
+
+  // Connects the object's own session to gServidor / gDBName with the
+  // account gUsuario / gUserPassWord. Its outcome is not checked here: a
+  // failed connection shows up in the first operation that needs it.
+  void OpenADOServer();
+
+  // ----- schema upgrade -----
+
+  // Runs a script of batches separated by GO lines on the object's session.
+  // Every batch runs; a pass that met a missing object (208) runs the set
+  // again, up to 20 passes, the "drop " batches only in the first. Objects
+  // that exist already count as made; every other database error is written
+  // to "Script<h><m><s>.TXT" in the temporary folder, which the operator is
+  // then told of. An empty `Archivo` does nothing. Never raises; true when
+  // the script could be read and no error was written.
+  bool VerVistas(const std::string& Archivo);
+
  private:
   Utilidades& Util();
   SesionDatos& Sesion();
 
   Platform& platform_;
+  Attendance attendance_;
   std::unique_ptr<Utilidades> utilidades_;
   std::unique_ptr<SesionDatos> sesion_;
 };

@@ -62,6 +62,12 @@ std::string SesionDatos::CadenaOrigen() const {
          ";Initial Catalog=" + baseDeDatos_ + ";User ID=" + usuario_ + ";";
 }
 
+std::string SesionDatos::CarpetaServidor() const {
+  const ArchivoIni ini(platform_);
+  const std::string carpeta = ini.LeerValor(RutaArchivoIni(platform_), "BaseDeDatos", "Carpeta", kCarpetaPorDefecto);
+  return servidor_.empty() ? carpeta : Utilidades::RutaConBarra(carpeta) + servidor_;
+}
+
 void SesionDatos::Conectar(bool /*pedirDatos*/, int32_t /*modo*/, const std::string& cadena, bool /*reintentar*/,
                            bool avisar) {
   conexion_.reset();
@@ -85,10 +91,7 @@ void SesionDatos::Abrir(const std::string& cadena) {
   if (!cadena.empty()) {
     throw Failure(failure::kInvalidCall, "El motor SQLITE no acepta una cadena de conexion propia", "SesionDatos");
   }
-  const ArchivoIni ini(platform_);
-  const std::string carpeta = ini.LeerValor(RutaArchivoIni(platform_), "BaseDeDatos", "Carpeta", kCarpetaPorDefecto);
-  const std::string servidor = servidor_.empty() ? carpeta : Utilidades::RutaConBarra(carpeta) + servidor_;
-  conexion_ = ado::OpenSqliteConnection(platform_.NativePath(servidor), baseDeDatos_);
+  conexion_ = ado::OpenSqliteConnection(platform_.NativePath(CarpetaServidor()), baseDeDatos_);
   if (cadenaConexion_.empty()) cadenaConexion_ = CadenaOrigen();
 }
 

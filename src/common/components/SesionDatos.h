@@ -53,6 +53,11 @@ class SesionDatos {
   // into its CadenaConexion.
   std::string CadenaOrigen() const;
 
+  // Where the embedded engine keeps the databases of this session's server:
+  // the configured folder (key Carpeta) and the server's name in it, as the
+  // system's own path. A command that creates a database puts it there.
+  std::string CarpetaServidor() const;
+
   // Opens the connection from the four properties (a session already
   // connected is reconnected). `cadena`, when not empty, is a complete
   // connection text. Success is read back through Conectado; a failure is

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "TestPlatform.h"
+#include "logistics/Dll_SYD.h"
+#include "platform/MessageBoxStyle.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/sqlite/SqliteEngine.h"
+
+namespace tramvel::testing {
+namespace {
+
+// A connected object on an embedded database whose TA_CONFIGURACION has no
+// row yet.
+class CfgTest : public ::testing::Test {
+ protected:
+  CfgTest() {
+    platform.SetProgramFolder(temp.str());
+    platform.SetEnv("TRAMVEL_INI", std::nullopt);
+    WriteFile(temp.path() / "RO000vu.INI", "[BaseDeDatos]\nCarpeta=C:\\DATOS\\\n");
+    ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
+    Run("CREATE TABLE TA_CONFIGURACION (FHUPDATE DATETIME NULL, ssl_depositodefault NVARCHAR(4) NULL)");
+    dll.gServidor = "LOCAL";
+    dll.gDBName = "GESTION";
+    dll.OpenADOServer();
+  }
+
+  void Run(const std::string& sql) {
+    ado::OpenSqliteConnection(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION")->Execute(sql);
+  }
+
+  TempFolder temp;
+  TestPlatform platform{temp.str()};
+  Dll_SYD dll{platform};
+};
+
+TEST_F(CfgTest, AnEmptyTableGivesTheEmptyText) {
+  EXPECT_EQ(dll.Cfg("FHUPDATE"), "");
+  EXPECT_TRUE(platform.Boxes().empty());
+}
+
+TEST_F(CfgTest, AStoredValueComesBackTrimmedAndNullAsTheEmptyText) {
+  Run("INSERT INTO TA_CONFIGURACION VALUES ('02/07/2004', '  01 ')");
+  EXPECT_EQ(dll.Cfg("ssl_depositodefault"), "01");
+  EXPECT_EQ(dll.Cfg("FHUPDATE"), "02/07/2004");
+  Run("UPDATE TA_CONFIGURACION SET ssl_depositodefault = NULL");
+  EXPECT_EQ(dll.Cfg("ssl_depositodefault"), "");
+  EXPECT_TRUE(platform.Boxes().empty());
+}
+
+TEST_F(CfgTest, AnUnknownColumnIsShownAsCfgAndAbortGivesTheEmptyText) {
+  Run("INSERT INTO TA_CONFIGURACION VALUES ('02/07/2004', '01')");
+  platform.QueueAnswers({mb::kRetry, mb::kAbort});
+  EXPECT_EQ(dll.Cfg("NO_EXISTE"), "");
+  ASSERT_EQ(platform.Boxes().size(), 2u);
+  for (const Box& box : platform.Boxes()) {
+    EXPECT_EQ(box.title, "CFG");
+    EXPECT_EQ(box.style & 0x0F, mb::kAbortRetryIgnore);
+    EXPECT_NE(box.text.find("Invalid column name 'NO_EXISTE'."), std::string::npos) << box.text;
+  }
+}
+
+}  // namespace
+}  // namespace tramvel::testing

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Failure.h"
+#include "upgrade/LotesDeScript.h"
+
+namespace tramvel {
+namespace {
+
+std::vector<std::string> Lotes(std::string_view texto) {
+  LotesDeScript lotes;
+  for (const std::string_view linea : LineasDeTexto(texto)) lotes.Agregar(linea);
+  return lotes.Lotes();
+}
+
+TEST(LotesDeScript, CutsAtGoLinesOnly) {
+  struct Case {
+    const char* script;
+    std::vector<std::string> lotes;
+  } const cases[] = {
+      {"", {""}},
+      {"SELECT 1", {"SELECT 1\r\n"}},
+      {"A\r\nB\r\n", {"A\r\nB\r\n"}},
+      {"A\r\ngo\r\nB", {"A\r\n", "B\r\n"}},
+      {"A\r\n  GO  \r\nB", {"A\r\n", "B\r\n"}},
+      {"A\r\nGo\r\nB", {"A\r\n", "B\r\n"}},
+      {"A\r\nGO 5\r\nGOTO x\r\nB", {"A\r\nGO 5\r\nGOTO x\r\nB\r\n"}},
+      {"A\r\nGO\r\n", {"A\r\n", ""}},
+      {"A\r\nGO\r\nGO\r\nB", {"A\r\n", "", "B\r\n"}},
+      {"GO\r\nA", {"", "A\r\n"}},
+      // A lone CR ends a line; a lone LF stays inside it.
+      {"A\rGO\rB\nC", {"A\r\n", "B\nC\r\n"}},
+      {"A\r\r\nB", {"A\r\n\r\nB\r\n"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Lotes(c.script), c.lotes) << c.script;
+}
+
+TEST(LotesDeScript, TurnsEachByteOrderMarkIntoABlank) {
+  EXPECT_EQ(Lotes("\xEF\xBB\xBF" "CREATE TABLE A (a int)\r\nGO\r\nSELECT '\xEF\xBB\xBF\xEF\xBB\xBF'"),
+            (std::vector<std::string>{" CREATE TABLE A (a int)\r\n", "SELECT '  '\r\n"}));
+}
+
+TEST(LotesDeScript, MoreSeparatorsThanA16BitIndexHoldsOverflow) {
+  LotesDeScript lotes;
+  for (int i = 0; i < 32767; ++i) lotes.Agregar("GO");
+  ASSERT_EQ(lotes.Lotes().size(), 32768u);
+  try {
+    lotes.Agregar("GO");
+    FAIL() << "no overflow";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.Number(), failure::kOverflow);
+  }
+  lotes.Agregar("SELECT 1");
+  EXPECT_EQ(lotes.Lotes().size(), 32768u);
+  EXPECT_EQ(lotes.Lotes().back(), "SELECT 1\r\n");
+}
+
+}  // namespace
+}  // namespace tramvel
