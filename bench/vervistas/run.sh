@@ -40,22 +40,7 @@ export TRAMVEL_DRIVE_C=$work/C TEMP=$work/tmp
 unset TRAMVEL_INI
 connection="@Server=bench;@DbName=BENCH;@Usuario=sa;@Password=x;"
 
-now() { date +%s.%N; }
-best=
-# time_best SETUP COMMAND...: the best of $runs runs of COMMAND, each after SETUP.
-time_best() {
-  local setup=$1; shift
-  best=
-  for _ in $(seq "$runs"); do
-    eval "$setup"
-    local start end
-    start=$(now)
-    "$@"
-    end=$(now)
-    best=$(awk -v b="$best" -v t="$(awk -v s="$start" -v e="$end" 'BEGIN { print e - s }')" \
-      'BEGIN { print (b == "" || t < b) ? t : b }')
-  done
-}
+. bench/time_best.sh
 
 fresh_syd='rm -rf "$work/C/TRAMVEL" "$work/tmp"/*; "$syd" "$connection" crear-base'
 time_best "$fresh_syd" "$syd" "$connection" ver-vistas 'C:\BENCH.SQL'
@@ -63,11 +48,11 @@ syd_time=$best
 rows=$(sqlite3 "$work/C/TRAMVEL/DATOS/bench/BENCH.sqlite" "SELECT COUNT(*) FROM BENCH")
 
 fresh_shell='rm -f "$work/shell.sqlite"*'
-time_best "$fresh_shell" sh -c "sqlite3 '$work/shell.sqlite' < '$work/same.sql' > /dev/null"
+time_best "$fresh_shell" sh -c "sqlite3 '$work/shell.sqlite' < '$work/same.sql'"
 shell_time=$best
 shell_rows=$(sqlite3 "$work/shell.sqlite" "SELECT COUNT(*) FROM BENCH")
 
-time_best "$fresh_shell" sh -c "sqlite3 '$work/shell.sqlite' < '$work/defaults.sql' > /dev/null"
+time_best "$fresh_shell" sh -c "sqlite3 '$work/shell.sqlite' < '$work/defaults.sql'"
 defaults_time=$best
 
 printf 'syd ver-vistas         %8.3f s  (%s rows)\n' "$syd_time" "$rows"

@@ -82,8 +82,9 @@ bool Dll_SYD::VerVistas(const std::string& Archivo) {
   // Until the first batch runs, the operator decides; giving up closes the
   // files (they go with this call).
   StepRunner pasos([&](const Failure& error) {
-    sinFallas = false;
-    return FromDialogAnswer(Util().ManejarError(error, std::nullopt, "Ejecutar"));
+    const OnFailure decision = FromDialogAnswer(Util().ManejarError(error, std::nullopt, "Ejecutar"));
+    if (decision != OnFailure::kRetry) sinFallas = false;
+    return decision;
   });
 
   // A missing object is no error while a later pass may still make it; in

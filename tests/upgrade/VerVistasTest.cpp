@@ -137,6 +137,16 @@ TEST_F(VerVistasTest, AScriptThatCannotBeReadIsShownAndAbortEndsTheRun) {
   EXPECT_EQ(ReadFile(ErrorFile()), "");
 }
 
+TEST_F(VerVistasTest, RetryOpensTheScriptAgain) {
+  const std::string script = Script("R.SQL", "CREATE TABLE R (a int)\r\n");
+  platform.Fail(Op::kOpenFile, 1, false, Failure(75, "Path/File access error"), "R.SQL");
+  platform.QueueAnswers({mb::kRetry});
+  EXPECT_TRUE(dll.VerVistas(script));
+  ASSERT_EQ(platform.Boxes().size(), 1u);
+  EXPECT_EQ(platform.Boxes()[0].title, "Ejecutar");
+  EXPECT_EQ(Count("SELECT COUNT(*) FROM R"), 0);
+}
+
 TEST_F(VerVistasTest, UnattendedTheErrorFileIsOnlyNamed) {
   Dll_SYD unattended(platform, Attendance::kUnattended);
   unattended.gServidor = "LOCAL";
