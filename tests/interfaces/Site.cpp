@@ -73,7 +73,12 @@ std::string Site::LaunchText(const std::string& job) {
 }
 
 testing::ProgramRun Site::Run(const std::string& program, const std::vector<std::string>& args) const {
-  return testing::RunProgram((testing::ProgramDir() / program).string(), args, Env());
+  return Run(testing::ProgramDir(), program, args);
+}
+
+testing::ProgramRun Site::Run(const fs::path& folder, const std::string& program,
+                              const std::vector<std::string>& args) const {
+  return testing::RunProgram((folder / program).string(), args, Env());
 }
 
 std::unique_ptr<ado::Connection> Site::Connect() const {

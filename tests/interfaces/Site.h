@@ -40,8 +40,11 @@ class Site {
   // tramvel's launch parameters for `job` (SUBIR or DESCARGAR).
   static std::string LaunchText(const std::string& job);
 
-  // Runs a program of the program folder (the build's bin/) as this site.
+  // Runs a program of a program folder, the build's bin/ unless told, as
+  // this site.
   testing::ProgramRun Run(const std::string& program, const std::vector<std::string>& args) const;
+  testing::ProgramRun Run(const std::filesystem::path& folder, const std::string& program,
+                          const std::vector<std::string>& args) const;
 
   std::unique_ptr<ado::Connection> Connect() const;
   void Execute(const std::string& sql) const;
