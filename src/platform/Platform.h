@@ -60,7 +60,14 @@ inline constexpr uint32_t kStillActive = 259;
 
 // How a started program's window shows (kept for the original's call sites;
 // programs on this platform have no window of their own to style).
-enum class WindowStyle { kHide = 0, kNormalFocus = 1, kMinimizedFocus = 2, kMaximizedFocus = 3 };
+enum class WindowStyle {
+  kHide = 0,
+  kNormalFocus = 1,
+  kMinimizedFocus = 2,
+  kMaximizedFocus = 3,
+  kNormalNoFocus = 4,
+  kMinimizedNoFocus = 6,
+};
 
 enum class MousePointer { kDefault, kHourglass };
 

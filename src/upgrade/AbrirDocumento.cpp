@@ -5,9 +5,6 @@
 namespace tramvel {
 namespace {
 
-// Windows' SW_SHOWMINNOACTIVE, which the platform's styles do not name.
-constexpr WindowStyle kMinimizadaSinFoco = static_cast<WindowStyle>(6);
-
 // The launcher has no search path of its own: it starts files. An opener
 // that is nowhere on PATH is left bare, so that starting it fails as a
 // missing program does.
@@ -32,7 +29,7 @@ void AbrirDocumento(Platform& platform, const std::string& ruta, const ado::Vari
   // The rest of the line reaches the opener unchanged as its one argument,
   // so a path with blanks needs no quotes; quotes would become part of the
   // name it looks for.
-  const WindowStyle estilo = ComoBooleano(ConFoco) ? WindowStyle::kMinimizedFocus : kMinimizadaSinFoco;
+  const WindowStyle estilo = ComoBooleano(ConFoco) ? WindowStyle::kMinimizedFocus : WindowStyle::kMinimizedNoFocus;
   platform.StartProcess(Abridor(platform) + " " + platform.NativePath(ruta), estilo);
 }
 
