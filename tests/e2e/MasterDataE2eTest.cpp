@@ -46,11 +46,6 @@ Names FilesBelow(const fs::path& folder) {
   return names;
 }
 
-Names MasterFiles() {
-  Names names;
-  for (const std::string& table : MasterTableNames()) names.insert(table + ".csv");
-  return names;
-}
 
 class MasterDataE2e : public ::testing::Test {
  protected:
@@ -85,13 +80,13 @@ TEST_F(MasterDataE2e, WhatSiteAUploadsSiteBDownloadsLoadsAndWitnesses) {
 
   const ProgramRun up = Tramvel(a_, "SUBIR");
   ASSERT_EQ(up.exitCode, 0) << up.output << up.errors;
-  EXPECT_EQ(FilesIn(WebFolder()), MasterFiles());
+  EXPECT_EQ(FilesIn(WebFolder()), MasterFileNames());
 
   const ProgramRun down = Tramvel(b_, "DESCARGAR");
   ASSERT_EQ(down.exitCode, 0) << down.output << down.errors;
   CheckBHoldsWhatAHolds();
   EXPECT_EQ(FilesIn(WebFolder()), Names{});
-  EXPECT_EQ(FilesBelow(b_.Inbox() / "TESTIGO"), MasterFiles());
+  EXPECT_EQ(FilesBelow(b_.Inbox() / "TESTIGO"), MasterFileNames());
   EXPECT_EQ(FilesIn(b_.Inbox()), Names{});
   EXPECT_THAT(down.output, HasSubstr("MA_CLIENTES: 3 filas cargadas desde C:\\RECIBIR\\MA_CLIENTES.csv"));
 }
@@ -104,7 +99,7 @@ TEST_F(MasterDataE2e, WithTheServerDownTheSendFailsAndTheOutboxStaysWhole) {
   const ProgramRun up = Tramvel(a_, "SUBIR");
   EXPECT_EQ(up.exitCode, 1) << up.output << up.errors;
   EXPECT_THAT(up.output, HasSubstr("Error al enviar el : TODOS"));
-  EXPECT_EQ(FilesIn(a_.Outbox()), MasterFiles());
+  EXPECT_EQ(FilesIn(a_.Outbox()), MasterFileNames());
   // The outbox holds a complete export, which the next upload sends again:
   // each file ends with its last row.
   const std::string tarifas = ReadFile(a_.Outbox() / "TA_TARIFAS_ARTICULOS.csv");
@@ -146,7 +141,7 @@ TEST_F(MasterDataE2e, ADownloadCutOffHalfWayLeavesNoPartOfItInTheInbox) {
   EXPECT_EQ(down.exitCode, 1) << down.output << down.errors;
   EXPECT_THAT(FilesBelow(b_.Inbox()), Not(::testing::Contains(HasSubstr("MA_CLIENTES"))));
   for (const std::string& table : MasterTableNames()) EXPECT_EQ(b_.Rows(table), std::vector<std::string>{}) << table;
-  EXPECT_EQ(FilesIn(WebFolder()), MasterFiles());
+  EXPECT_EQ(FilesIn(WebFolder()), MasterFileNames());
 }
 
 TEST_F(MasterDataE2e, ABadFileInADeliveryLoadsNothingAndEveryWebFileStays) {
@@ -162,7 +157,7 @@ TEST_F(MasterDataE2e, ABadFileInADeliveryLoadsNothingAndEveryWebFileStays) {
   EXPECT_THAT(down.output, HasSubstr("Error al tomar el archivo"));
   EXPECT_EQ(b_.Rows("MA_CLIENTES").size(), 1u);
   EXPECT_EQ(b_.Rows("MA_ARTICULOS"), std::vector<std::string>{});
-  EXPECT_EQ(FilesIn(WebFolder()), MasterFiles());
+  EXPECT_EQ(FilesIn(WebFolder()), MasterFileNames());
 }
 
 TEST_F(MasterDataE2e, ASecondDownloadAfterACompleteOneFetchesAndDeletesNothing) {
@@ -177,7 +172,7 @@ TEST_F(MasterDataE2e, ASecondDownloadAfterACompleteOneFetchesAndDeletesNothing) 
   EXPECT_THAT(again.output, Not(HasSubstr("Borrando procesados")));
   EXPECT_THAT(again.output, HasSubstr("ningún archivo de tablas maestras"));
   CheckBHoldsWhatAHolds();
-  EXPECT_EQ(FilesBelow(b_.Inbox() / "TESTIGO"), MasterFiles());
+  EXPECT_EQ(FilesBelow(b_.Inbox() / "TESTIGO"), MasterFileNames());
 }
 
 }  // namespace

@@ -30,11 +30,6 @@ std::set<std::string> NamesIn(const fs::path& folder) {
   return names;
 }
 
-std::set<std::string> MasterFiles() {
-  std::set<std::string> names;
-  for (const std::string& table : MasterTableNames()) names.insert(table + ".csv");
-  return names;
-}
 
 class InterfacePrograms : public ::testing::Test {
  protected:
@@ -50,7 +45,7 @@ TEST_F(InterfacePrograms, ExportWritesEachMasterTableWithItsColumnNamesAndLeaves
   FillMasterData(a_);
   const ProgramRun run = Export(a_);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_EQ(NamesIn(a_.Outbox()), MasterFiles());
+  EXPECT_EQ(NamesIn(a_.Outbox()), MasterFileNames());
   EXPECT_THAT(run.output, HasSubstr("MA_CLIENTES: 3 filas en C:\\ENVIAR\\MA_CLIENTES.csv\n"));
   EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 5);
 
@@ -66,7 +61,7 @@ TEST_F(InterfacePrograms, WhatOneSiteExportsAnotherLoadsValueForValue) {
   FillMasterData(a_);
   ASSERT_EQ(Export(a_).exitCode, 0);
   fs::create_directories(b_.Inbox());
-  for (const std::string& name : MasterFiles()) fs::copy_file(a_.Outbox() / name, b_.Inbox() / name);
+  for (const std::string& name : MasterFileNames()) fs::copy_file(a_.Outbox() / name, b_.Inbox() / name);
 
   const ProgramRun run = Import(b_);
   ASSERT_EQ(run.exitCode, 0) << run.errors;
@@ -75,7 +70,7 @@ TEST_F(InterfacePrograms, WhatOneSiteExportsAnotherLoadsValueForValue) {
     EXPECT_FALSE(a_.Rows(table).empty()) << table;
     EXPECT_EQ(b_.Rows(table), a_.Rows(table)) << table;
   }
-  EXPECT_EQ(NamesIn(b_.Inbox()), MasterFiles());
+  EXPECT_EQ(NamesIn(b_.Inbox()), MasterFileNames());
 }
 
 TEST_F(InterfacePrograms, ImportReplacesTheRowsOfTheTablesDeliveredAndSkipsOtherFiles) {

@@ -1,8 +1,8 @@
 #include "Site.h"
 
 #include <algorithm>
-#include <cctype>
 #include <sstream>
+#include <stdexcept>
 
 #include "StandIns.h"
 #include "TempFolder.h"
@@ -11,43 +11,16 @@
 #include "platform/ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::interfaces::test {
-namespace {
 
 namespace fs = std::filesystem;
-
-// The batches of a script: a line holding only GO (any case, blanks
-// around) closes one.
-std::vector<std::string> ScriptBatches(const std::string& script) {
-  std::vector<std::string> batches(1);
-  std::istringstream lines(script);
-  for (std::string line; std::getline(lines, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::istringstream words(line);
-    std::string word;
-    std::string more;
-    words >> word;
-    std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return std::toupper(c); });
-    const bool alone = word == "GO" && !(words >> more);
-    if (alone) {
-      batches.emplace_back();
-    } else {
-      batches.back() += line + "\r\n";
-    }
-  }
-  return batches;
-}
-
-}  // namespace
 
 Site::Site(fs::path root) : root_(std::move(root)) {
   fs::create_directories(DriveC());
   Configure("127.0.0.1:1");
-  const std::string server = (DriveC() / "TRAMVEL" / "DATOS" / "LOCAL").string();
-  ado::CreateSqliteDatabase(server, "GESTION");
-  const std::unique_ptr<ado::Connection> connection = Connect();
-  for (const std::string& batch : ScriptBatches(testing::ReadFile(testing::ProgramDir() / "COMPLETO.SQL"))) {
-    if (batch.find_first_not_of(" \r\n\t") != std::string::npos) connection->Execute(batch);
-  }
+  // As a site is set up: syd makes the embedded database from the script.
+  const testing::ProgramRun made =
+      Run("syd", {"@Server=LOCAL;@DbName=GESTION;@Usuario=sa;@Password=x;", "crear-base", "COMPLETO.SQL"});
+  if (made.exitCode != 0) throw std::runtime_error("syd crear-base failed: " + made.errors);
 }
 
 void Site::Configure(const std::string& ftpServer, const std::string& moreLines) const {
@@ -61,6 +34,8 @@ Environment Site::Env() const {
           {"TRAMVEL_INI", (root_ / "RO000vu.INI").string()},
           {"DISPLAY", std::nullopt},
           {"WAYLAND_DISPLAY", std::nullopt},
+          {"TEMP", root_.string()},
+          {"TMP", root_.string()},
           {"ZARIZ_RETRY_DELAY_MS", "1"}};
 }
 
@@ -105,6 +80,12 @@ const std::vector<std::string>& MasterTableNames() {
   static const std::vector<std::string> kNames = {"MA_ARTICULOS", "MA_CLIENTES", "MA_DESTINATARIOS",
                                                   "TA_DISTLOCALIDADES", "TA_TARIFAS_ARTICULOS"};
   return kNames;
+}
+
+std::set<std::string> MasterFileNames() {
+  std::set<std::string> names;
+  for (const std::string& table : MasterTableNames()) names.insert(table + ".csv");
+  return names;
 }
 
 void FillMasterData(const Site& site) {

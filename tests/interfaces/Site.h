@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,8 +57,9 @@ class Site {
   std::filesystem::path root_;
 };
 
-// The master tables that travel by default.
+// The master tables that travel by default, and the files they travel in.
 const std::vector<std::string>& MasterTableNames();
+std::set<std::string> MasterFileNames();
 
 // A few plausible rows in every master table, with what tends to break a
 // file among them: a Null beside an empty text, accents, quotes, commas, a
