@@ -125,10 +125,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(InterfacePrograms, ATableThatCannotBeExportedLeavesNothingInTheOutbox) {
   FillMasterData(a_);
-  a_.Configure("127.0.0.1:1", "\n[Maestros]\nTablas=MA_CLIENTES, MA_NO_EXISTE\n");
-  const ProgramRun run = Export(a_);
+  a_.Configure("127.0.0.1:1", "\n[Maestros]\nTablas=MA_ARTICULOS, MA_NO_EXISTE\n");
+  ProgramRun run = Export(a_);
   EXPECT_EQ(run.exitCode, 3);
   EXPECT_THAT(run.errors, HasSubstr("MA_NO_EXISTE: Invalid object name"));
+  EXPECT_EQ(NamesIn(a_.Outbox()), std::set<std::string>{});
+
+  // A value that would be refused at every site is refused at its source.
+  a_.Configure("127.0.0.1:1");
+  a_.Execute("UPDATE MA_CLIENTES SET FHCPORTEC = 'ayer' WHERE CODIGO = 'C0002'");
+  run = Export(a_);
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_THAT(run.errors, HasSubstr("MA_CLIENTES: fila 2, columna FHCPORTEC: el valor \"ayer\" no es una fecha"));
   EXPECT_EQ(NamesIn(a_.Outbox()), std::set<std::string>{});
 }
 
