@@ -46,7 +46,6 @@ Names FilesBelow(const fs::path& folder) {
   return names;
 }
 
-
 class MasterDataE2e : public ::testing::Test {
  protected:
   fs::path ServerRoot() const { return folder_.path() / "server"; }
@@ -121,9 +120,8 @@ TEST_F(MasterDataE2e, AFileReachingTheWebFolderAfterTheFetchIsNotDeleted) {
   }
   fs::copy_file(testing::ProgramDir() / "INTERFACERECEPMAESTROS.EXE", programs / "import");
   const fs::path late = WebFolder() / "TA_LLEGADA_TARDE.csv";
-  WriteFile(programs / "INTERFACERECEPMAESTROS.EXE",
-            "#!/bin/sh\nprintf 'A\\r\\n1\\r\\n' > '" + late.string() + "'\nexec '" + (programs / "import").string() +
-                "' \"$@\"\n");
+  WriteFile(programs / "INTERFACERECEPMAESTROS.EXE", "#!/bin/sh\nprintf 'A\\r\\n1\\r\\n' > '" + late.string() +
+                                                         "'\nexec '" + (programs / "import").string() + "' \"$@\"\n");
   fs::permissions(programs / "INTERFACERECEPMAESTROS.EXE", fs::perms::owner_all);
 
   const ProgramRun down = Tramvel(b_, "DESCARGAR", programs);

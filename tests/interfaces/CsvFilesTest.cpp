@@ -49,16 +49,21 @@ TEST_P(CsvReading, GivesEachRecordWithTheLineItStartsOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CsvReading,
-    ::testing::Values(
-        ReadCase{"Empty", "", {}},
-        ReadCase{"CrLfAndLf", "A,B\r\n1,2\n3,4", {{1, {"A", "B"}}, {2, {"1", "2"}}, {3, {"3", "4"}}}},
-        ReadCase{"NullApartFromEmptyText", "a,,\"\",\r\n", {{1, {"a", kNull, "", kNull}}}},
-        ReadCase{"QuotedSpecials",
-                 "\"x,y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\nnext,1\r\n",
-                 {{1, {"x,y", "say \"hi\"", "two\r\nlines"}}, {3, {"next", "1"}}}},
-        ReadCase{"BlanksKept", "  a , b  \r\n", {{1, {"  a ", " b  "}}}},
-        ReadCase{"BlankLineIsOneNull", "A\r\n\r\nB\r\n", {{1, {"A"}}, {2, {kNull}}, {3, {"B"}}}},
-        ReadCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBF" "C\xC3\x93" "DIGO\r\n", {{1, {"C\xC3\x93" "DIGO"}}}}),
+    ::testing::Values(ReadCase{"Empty", "", {}},
+                      ReadCase{"CrLfAndLf", "A,B\r\n1,2\n3,4", {{1, {"A", "B"}}, {2, {"1", "2"}}, {3, {"3", "4"}}}},
+                      ReadCase{"NullApartFromEmptyText", "a,,\"\",\r\n", {{1, {"a", kNull, "", kNull}}}},
+                      ReadCase{"QuotedSpecials",
+                               "\"x,y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\nnext,1\r\n",
+                               {{1, {"x,y", "say \"hi\"", "two\r\nlines"}}, {3, {"next", "1"}}}},
+                      ReadCase{"BlanksKept", "  a , b  \r\n", {{1, {"  a ", " b  "}}}},
+                      ReadCase{"BlankLineIsOneNull", "A\r\n\r\nB\r\n", {{1, {"A"}}, {2, {kNull}}, {3, {"B"}}}},
+                      ReadCase{"ByteOrderMarkSkipped",
+                               "\xEF\xBB\xBF"
+                               "C\xC3\x93"
+                               "DIGO\r\n",
+                               {{1,
+                                 {"C\xC3\x93"
+                                  "DIGO"}}}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 struct MalformedCase {

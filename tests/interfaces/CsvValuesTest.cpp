@@ -61,20 +61,19 @@ TEST_P(CsvValueRefusals, ReadsNoValueFromAFieldOfAnotherForm) {
   EXPECT_FALSE(FromCsvField(std::string(GetParam().text), GetParam().kind, read));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CsvValueRefusals,
-    ::testing::Values(Refused{"IntegerWithDecimals", ColumnKind::kInteger, "1.5"},
-                      Refused{"IntegerOutOfRange", ColumnKind::kInteger, "9223372036854775808"},
-                      Refused{"EmptyTextAsInteger", ColumnKind::kInteger, ""},
-                      Refused{"DecimalComma", ColumnKind::kDouble, "12,5"},
-                      Refused{"NotFinite", ColumnKind::kDouble, "inf"},
-                      Refused{"FifthDecimalOfCurrency", ColumnKind::kCurrency, "1.23455"},
-                      Refused{"CurrencyWithBlanks", ColumnKind::kCurrency, " 1.5"},
-                      Refused{"DayMonthYear", ColumnKind::kDate, "06/05/2014"},
-                      Refused{"ImpossibleDate", ColumnKind::kDate, "2014-02-30 00:00:00"},
-                      Refused{"BooleanWord", ColumnKind::kBoolean, "Verdadero"},
-                      Refused{"Binary", ColumnKind::kBinary, "00ff"}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CsvValueRefusals,
+                         ::testing::Values(Refused{"IntegerWithDecimals", ColumnKind::kInteger, "1.5"},
+                                           Refused{"IntegerOutOfRange", ColumnKind::kInteger, "9223372036854775808"},
+                                           Refused{"EmptyTextAsInteger", ColumnKind::kInteger, ""},
+                                           Refused{"DecimalComma", ColumnKind::kDouble, "12,5"},
+                                           Refused{"NotFinite", ColumnKind::kDouble, "inf"},
+                                           Refused{"FifthDecimalOfCurrency", ColumnKind::kCurrency, "1.23455"},
+                                           Refused{"CurrencyWithBlanks", ColumnKind::kCurrency, " 1.5"},
+                                           Refused{"DayMonthYear", ColumnKind::kDate, "06/05/2014"},
+                                           Refused{"ImpossibleDate", ColumnKind::kDate, "2014-02-30 00:00:00"},
+                                           Refused{"BooleanWord", ColumnKind::kBoolean, "Verdadero"},
+                                           Refused{"Binary", ColumnKind::kBinary, "00ff"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CsvValueExport, RefusesAValueThatDoesNotFitItsColumn) {
   CsvField field;

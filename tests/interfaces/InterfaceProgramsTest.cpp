@@ -30,7 +30,6 @@ std::set<std::string> NamesIn(const fs::path& folder) {
   return names;
 }
 
-
 class InterfacePrograms : public ::testing::Test {
  protected:
   ProgramRun Export(const Site& site) { return site.Run(kExport, {Site::InterfaceText()}); }
@@ -83,8 +82,9 @@ TEST_F(InterfacePrograms, ImportReplacesTheRowsOfTheTablesDeliveredAndSkipsOther
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_THAT(run.output, HasSubstr("Estados.txt: omitido, no es una tabla maestra\n"));
   EXPECT_THAT(run.output, HasSubstr("MA_ARTICULOS: 1 filas cargadas desde C:\\RECIBIR\\ma_articulos.CSV\n"));
-  EXPECT_EQ(b_.Rows("MA_ARTICULOS"),
-            std::vector<std::string>{"IdArticulo=text \"NUEVO\"; Descripcion=Null; IdCategoria=Null; ARETORNAR=integer 2; "});
+  EXPECT_EQ(
+      b_.Rows("MA_ARTICULOS"),
+      std::vector<std::string>{"IdArticulo=text \"NUEVO\"; Descripcion=Null; IdCategoria=Null; ARETORNAR=integer 2; "});
   EXPECT_EQ(b_.Rows("MA_CLIENTES").size(), 1u);
 }
 
@@ -156,7 +156,8 @@ TEST_F(InterfacePrograms, ParametersAndConnectionProblemsHaveTheirOwnExitCodes) 
     for (const Case& c : std::vector<Case>{
              {{}, 1, "falta el texto de parámetros"},
              {{" @server=LOCAL; @usuario=sa;"}, 1, "no nombra la base de datos"},
-             {{" @server=LOCAL; @dbname=NOEXISTE; @usuario=sa; @Password=x; @ParametroAdicional=AUTO;"}, 2,
+             {{" @server=LOCAL; @dbname=NOEXISTE; @usuario=sa; @Password=x; @ParametroAdicional=AUTO;"},
+              2,
               "no se puede abrir la base de datos NOEXISTE del servidor LOCAL"},
          }) {
       const ProgramRun run = a_.Run(program, c.args);

@@ -33,8 +33,8 @@ TEST(MasterTableFiles, AFileLoadsIntoTheTableItIsNamedAfterInAnyCase) {
 }
 
 TEST(InterfaceText, ReadsTheFieldsTheJobWrites) {
-  const InterfaceParameters read =
-      ReadInterfaceParameters(" @server=SRV01:1433; @dbname=GESTION; @usuario=ana; @Password=p a; @ParametroAdicional=AUTO;");
+  const InterfaceParameters read = ReadInterfaceParameters(
+      " @server=SRV01:1433; @dbname=GESTION; @usuario=ana; @Password=p a; @ParametroAdicional=AUTO;");
   EXPECT_EQ(read.servidor, "SRV01");
   EXPECT_EQ(read.baseDeDatos, "GESTION");
   EXPECT_EQ(read.usuario, "ana");

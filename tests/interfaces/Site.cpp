@@ -24,9 +24,9 @@ Site::Site(fs::path root) : root_(std::move(root)) {
 }
 
 void Site::Configure(const std::string& ftpServer, const std::string& moreLines) const {
-  testing::WriteFile(root_ / "RO000vu.INI", "[FTP]\nServidor=" + ftpServer +
-                                                "\n\n[BaseDeDatos]\nMotor=SQLITE\nCarpeta=C:\\TRAMVEL\\DATOS\\\n" +
-                                                moreLines);
+  testing::WriteFile(
+      root_ / "RO000vu.INI",
+      "[FTP]\nServidor=" + ftpServer + "\n\n[BaseDeDatos]\nMotor=SQLITE\nCarpeta=C:\\TRAMVEL\\DATOS\\\n" + moreLines);
 }
 
 Environment Site::Env() const {

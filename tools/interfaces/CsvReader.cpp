@@ -14,8 +14,8 @@ CsvReader::CsvReader(std::string_view content) : text_(content) {
 }
 
 bool CsvReader::AtLineEnd() const {
-  return text_[position_] == '\n' || (text_[position_] == '\r' && position_ + 1 < text_.size() &&
-                                      text_[position_ + 1] == '\n');
+  return text_[position_] == '\n' ||
+         (text_[position_] == '\r' && position_ + 1 < text_.size() && text_[position_ + 1] == '\n');
 }
 
 void CsvReader::SkipLineEnd() {
@@ -44,8 +44,8 @@ CsvStatus CsvReader::Next(CsvRecord& record) {
       ++position_;
       for (;;) {
         if (position_ >= text_.size()) {
-          return Malformed(record, opened, "las comillas abiertas en la línea " + std::to_string(opened) +
-                                               " no se cierran");
+          return Malformed(record, opened,
+                           "las comillas abiertas en la línea " + std::to_string(opened) + " no se cierran");
         }
         const char c = text_[position_++];
         if (c == '"') {

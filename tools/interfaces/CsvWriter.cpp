@@ -3,9 +3,7 @@
 namespace tramvel::interfaces {
 namespace {
 
-bool NeedsQuotes(const std::string& text) {
-  return text.empty() || text.find_first_of(",\"\r\n") != std::string::npos;
-}
+bool NeedsQuotes(const std::string& text) { return text.empty() || text.find_first_of(",\"\r\n") != std::string::npos; }
 
 }  // namespace
 

@@ -25,8 +25,7 @@ std::vector<DeliveryFile> FindDeliveryFiles(Platform& platform, const std::strin
     }
     const auto [known, added] = nameOfTable.emplace(*table, name);
     if (!added) {
-      RaiseDataFailure(known->second + " y " + name + " traen los dos la tabla " + *table +
-                       ": no se sabe cuál cargar");
+      RaiseDataFailure(known->second + " y " + name + " traen los dos la tabla " + *table + ": no se sabe cuál cargar");
     }
     files.push_back({*table, inbox + name});
   }

@@ -90,4 +90,3 @@ DeliveryTable ReadDeliveryTable(ado::Connection& connection, Platform& platform,
 }
 
 }  // namespace tramvel::interfaces
-

@@ -86,6 +86,7 @@ constexpr std::string_view kImportTail =
 std::string ExportHelpText() {
   return std::string(kExportHead) + std::string(kParameters) + std::string(kExportTail) + std::string(kExitCodes);
 }
+
 std::string ImportHelpText() {
   return std::string(kImportHead) + std::string(kParameters) + std::string(kImportTail) + std::string(kExitCodes);
 }

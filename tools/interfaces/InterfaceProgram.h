@@ -23,8 +23,8 @@ struct InterfaceJob {
 };
 
 struct InterfaceProgram {
-  std::string name;       // as messages name it: "INTERFACEENVIOMAESTROS"
-  std::string help;       // what --help prints
+  std::string name;  // as messages name it: "INTERFACEENVIOMAESTROS"
+  std::string help;  // what --help prints
   std::function<void(InterfaceJob&)> work;
 };
 

@@ -117,8 +117,8 @@ void LoadMasterDelivery(InterfaceJob& job) {
       pasos([&] {
         const int64_t stored = CountRows(connection, table.file.table);
         if (stored != static_cast<int64_t>(table.rows.size())) {
-          RaiseDataFailure("la tabla " + table.file.table + " quedó con " + std::to_string(stored) +
-                           " filas de las " + std::to_string(table.rows.size()) + " del archivo");
+          RaiseDataFailure("la tabla " + table.file.table + " quedó con " + std::to_string(stored) + " filas de las " +
+                           std::to_string(table.rows.size()) + " del archivo");
         }
       });
     }

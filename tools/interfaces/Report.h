@@ -16,9 +16,9 @@ namespace tramvel::interfaces {
 // column. The line moves along row by row; the whole is spelled out only
 // when a failure there needs naming.
 struct Place {
-  std::string where;        // a file's path or a table's name; "" for the run as a whole
-  int line = 0;             // 0: the whole of `where`
-  std::string column;       // "": no column in particular
+  std::string where;   // a file's path or a table's name; "" for the run as a whole
+  int line = 0;        // 0: the whole of `where`
+  std::string column;  // "": no column in particular
 
   void At(std::string file) {
     where = std::move(file);

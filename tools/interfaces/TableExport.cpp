@@ -24,8 +24,8 @@ void WriteText(File& file, std::string& buffer) {
 [[noreturn]] void RaiseUnfit(int64_t row, const ado::Field& field) {
   std::string shown;
   if (field.Value().Type() == ado::VariantType::kText) shown = " \"" + field.Value().ToText() + "\"";
-  RaiseDataFailure("fila " + std::to_string(row) + ", columna " + field.Name() + ": el valor" + shown +
-                   " no es " + CsvFormOfKind(field.Kind()) + ", y así no puede viajar");
+  RaiseDataFailure("fila " + std::to_string(row) + ", columna " + field.Name() + ": el valor" + shown + " no es " +
+                   CsvFormOfKind(field.Kind()) + ", y así no puede viajar");
 }
 
 }  // namespace

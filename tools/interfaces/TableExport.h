@@ -17,7 +17,6 @@ namespace tramvel::interfaces {
 // CsvValues.h, and hands the file to the disk before returning the number of
 // rows. A value that does not fit its column raises 13, naming row and
 // column.
-int64_t ExportTable(ado::Connection& connection, Platform& platform, const std::string& table,
-                    const std::string& path);
+int64_t ExportTable(ado::Connection& connection, Platform& platform, const std::string& table, const std::string& path);
 
 }  // namespace tramvel::interfaces
