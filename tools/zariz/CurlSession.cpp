@@ -1,14 +1,18 @@
 #include "CurlSession.h"
 
+#include <cstdio>
+
 #include "LocalFiles.h"
 
 namespace tramvel::zariz {
 namespace {
 
-// Transfers of several hundred megabytes go faster in large pieces; the
-// listing of one folder never needs more than this.
+// Downloads of several hundred megabytes go faster in large pieces (uploads
+// do not: curl's own size suits them better); the listing of one folder
+// never needs more than this.
 constexpr long kBufferBytes = 256 * 1024;
 constexpr std::size_t kLongestListing = 64u * 1024 * 1024;
+constexpr int kLongestWaitMs = 100;
 
 using CommandSlist = std::unique_ptr<curl_slist, void (*)(curl_slist*)>;
 
@@ -49,7 +53,7 @@ CurlLibrary::~CurlLibrary() {
 }
 
 CurlSession::CurlSession(const FtpParameters& parameters, const Tuning& tuning)
-    : handle_(curl_easy_init(), curl_easy_cleanup) {
+    : multi_(curl_multi_init(), curl_multi_cleanup), handle_(curl_easy_init(), curl_easy_cleanup) {
   CURL* curl = handle_.get();
   if (curl == nullptr) return;
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer_);
@@ -67,7 +71,6 @@ CurlSession::CurlSession(const FtpParameters& parameters, const Tuning& tuning)
   // keep-alive a firewall on the way may forget it meanwhile.
   curl_easy_setopt(curl, CURLOPT_TCP_KEEPALIVE, 1L);
   curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kBufferBytes);
-  curl_easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, kBufferBytes);
   if (parameters.server.tls) {
     curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
     if (!tuning.caBundle.empty()) curl_easy_setopt(curl, CURLOPT_CAINFO, tuning.caBundle.c_str());
@@ -137,13 +140,45 @@ CurlOutcome CurlSession::Perform(Kind kind, const std::string& url, const std::v
   errorBuffer_[0] = '\0';
 
   CurlOutcome outcome;
-  outcome.code = curl_easy_perform(curl);
+  outcome.code = Transfer();
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &outcome.response);
   outcome.detail = errorBuffer_;
 
   curl_easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
   if (outcome.Ok() || outcome.response != 0) serverAnswered_ = true;
   return outcome;
+}
+
+// The easy interface's own loop would do, but for a stall of libcurl 7.88:
+// on a reused control connection it reads the reply to EPSV and then often
+// opens the data connection only when its one-second wait runs out, which
+// turns 200 small files into minutes (the curl command line suffers it too).
+// One more turn of the state machine before each wait opens it at once; the
+// wait is kept short as well, so that any other such stall costs little.
+CURLcode CurlSession::Transfer() {
+  CURLM* multi = multi_.get();
+  CURL* curl = handle_.get();
+  if (curl_multi_add_handle(multi, curl) != CURLM_OK) return CURLE_FAILED_INIT;
+  int running = 1;
+  CURLMcode status = CURLM_OK;
+  for (;;) {
+    for (int turn = 0; turn < 2 && status == CURLM_OK && running != 0; ++turn) {
+      status = curl_multi_perform(multi, &running);
+    }
+    if (status != CURLM_OK || running == 0) break;
+    status = curl_multi_poll(multi, nullptr, 0, kLongestWaitMs, nullptr);
+  }
+  CURLcode result = CURLE_OK;
+  if (status != CURLM_OK) {
+    result = CURLE_FAILED_INIT;
+    std::snprintf(errorBuffer_, sizeof errorBuffer_, "%s", curl_multi_strerror(status));
+  }
+  int queued = 0;
+  while (const CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+    if (message->msg == CURLMSG_DONE && message->easy_handle == curl) result = message->data.result;
+  }
+  curl_multi_remove_handle(multi, curl);
+  return result;
 }
 
 Verdict CurlSession::Judge(const CurlOutcome& outcome) const { return zariz::Judge(outcome, serverAnswered_); }

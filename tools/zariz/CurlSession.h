@@ -38,7 +38,7 @@ class CurlSession {
   CurlSession(const CurlSession&) = delete;
   CurlSession& operator=(const CurlSession&) = delete;
 
-  bool Ready() const { return handle_ != nullptr; }
+  bool Ready() const { return multi_ != nullptr && handle_ != nullptr; }
 
   // NLST of a folder URL into `answer`.
   CurlOutcome ListNames(const std::string& folderUrl, std::string& answer);
@@ -58,7 +58,11 @@ class CurlSession {
  private:
   enum class Kind { kList, kUpload, kDownload, kCommands };
   CurlOutcome Perform(Kind kind, const std::string& url, const std::vector<std::string>& commandsAfter);
+  CURLcode Transfer();
 
+  // The multi handle keeps the open connection from one request to the
+  // next; declared first, it outlives the easy handle.
+  std::unique_ptr<CURLM, CURLMcode (*)(CURLM*)> multi_;
   std::unique_ptr<CURL, void (*)(CURL*)> handle_;
   char errorBuffer_[CURL_ERROR_SIZE] = {};
   bool serverAnswered_ = false;

@@ -90,10 +90,15 @@ class PartialDownload {
   bool Commit();
 
  private:
+  bool Flush();
+
   std::string partPath_;
   std::string finalPath_;
   UniqueFd fd_;
   int64_t written_ = 0;
+  int64_t onDisk_ = 0;           // bytes handed to the system
+  int64_t writebackStarted_ = 0; // bytes the disk has been asked to take
+  std::vector<char> buffer_;
   bool committed_ = false;
   std::string error_;
 };
