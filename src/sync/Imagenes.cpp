@@ -27,25 +27,21 @@ void Bandeja(QPainter& p, int ancho, int alto) {
   p.drawPolyline(QPolygon({QPoint(1, alto - 6), QPoint(1, alto - 1), QPoint(ancho - 2, alto - 1), QPoint(ancho - 2, alto - 6)}));
 }
 
+// An arrow over a tray, 18 pixels high.
+QPixmap ImagenBoton(int ancho, bool arriba, const QColor& color) {
+  QPixmap pixmap = Lienzo(ancho, 18);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  Bandeja(p, ancho, 18);
+  Flecha(p, ancho / 2, 1, 12, arriba, color);
+  return pixmap;
+}
+
 }  // namespace
 
-QPixmap ImagenSubir() {
-  QPixmap pixmap = Lienzo(16, 18);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  Bandeja(p, 16, 18);
-  Flecha(p, 8, 1, 12, true, QColor(0, 128, 0));
-  return pixmap;
-}
+QPixmap ImagenSubir() { return ImagenBoton(16, true, QColor(0, 128, 0)); }
 
-QPixmap ImagenDescargar() {
-  QPixmap pixmap = Lienzo(18, 18);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  Bandeja(p, 18, 18);
-  Flecha(p, 9, 1, 12, false, QColor(0, 0, 160));
-  return pixmap;
-}
+QPixmap ImagenDescargar() { return ImagenBoton(18, false, QColor(0, 0, 160)); }
 
 QPixmap ImagenEspera() {
   QPixmap pixmap = Lienzo(32, 32);
