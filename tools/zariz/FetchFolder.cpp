@@ -1,3 +1,6 @@
+#include <memory>
+#include <vector>
+
 #include "Job.h"
 #include "LocalFiles.h"
 #include "RemoteNames.h"
@@ -30,16 +33,17 @@ void FetchFolder(const Job& job) {
     return;
   }
 
+  std::vector<std::unique_ptr<PartialDownload>> received;
   for (const std::string& name : ParseNameList(answer)) {
     if (IsPartName(name)) continue;  // still being sent by someone
-    PartialDownload part(job.localFolder, name);
-    if (!part.IsOpen()) {
-      job.report.Problem(ExitCode::kLocalFile, part.Error());
+    auto part = std::make_unique<PartialDownload>(job.localFolder, name);
+    if (!part->IsOpen()) {
+      job.report.Problem(ExitCode::kLocalFile, part->Error());
       continue;
     }
     const CurlOutcome outcome = job.retry.Run(job.session, job.report, [&] {
-      if (!part.Restart()) return CurlOutcome{CURLE_WRITE_ERROR, 0, part.Error()};
-      return job.session.Download(FileUrl(job.folderUrl, name), part);
+      if (!part->Restart()) return CurlOutcome{CURLE_WRITE_ERROR, 0, part->Error()};
+      return job.session.Download(FileUrl(job.folderUrl, name), *part);
     });
     if (outcome.code == CURLE_REMOTE_FILE_NOT_FOUND && IsWebFolder(job, name)) {
       job.report.File("omitido " + name + ": es una carpeta");
@@ -51,13 +55,30 @@ void FetchFolder(const Job& job) {
       if (verdict.exit == ExitCode::kConnection) break;
       continue;
     }
-    if (!part.Commit()) {
-      job.report.Problem(ExitCode::kLocalFile, part.Error());
+    if (!part->Finish()) {
+      job.report.Problem(ExitCode::kLocalFile, part->Error());
       continue;
     }
-    job.report.File("descargado " + name + " (" + std::to_string(part.Written()) + " bytes)");
+    received.push_back(std::move(part));
   }
-  FlushFolder(job.localFolder);
+
+  // Nothing takes its place before all of it is on disk: a file the job
+  // finds in the inbox has to survive a power cut, for the job deletes it on
+  // the server next.
+  const std::string unflushed = received.empty() ? std::string() : FlushFileSystem(job.localFolder);
+  if (!unflushed.empty()) {
+    job.report.Problem(ExitCode::kLocalFile, unflushed);
+  } else if (!received.empty()) {
+    for (const auto& part : received) {
+      if (part->PutInPlace()) {
+        job.report.File("descargado " + part->Name() + " (" + std::to_string(part->Written()) + " bytes)");
+      } else {
+        job.report.Problem(ExitCode::kLocalFile, part->Error());
+      }
+    }
+    FlushFolder(job.localFolder);
+  }
+  received.clear();
   RemovePartFolderIfEmpty(job.localFolder);
 }
 

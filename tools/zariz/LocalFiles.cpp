@@ -20,7 +20,7 @@ namespace {
 // curl hands a download over in pieces of a few kilobytes; gathering them
 // saves most of the system calls. Asking the disk to start writing every few
 // megabytes lets it work while the network does, so that the flush before
-// the rename has little left to wait for.
+// the renames has little left to wait for.
 constexpr std::size_t kWriteBufferBytes = 1024 * 1024;
 constexpr int64_t kWritebackBytes = 8 * 1024 * 1024;
 
@@ -87,6 +87,12 @@ void FlushFolder(const std::string& folder) {
   if (fd.IsOpen()) ::fsync(fd.Get());
 }
 
+std::string FlushFileSystem(const std::string& folder) {
+  UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.IsOpen() || ::syncfs(fd.Get()) != 0) return SystemError("no se puede guardar en disco lo recibido en", folder);
+  return {};
+}
+
 SourceFile::SourceFile(const std::string& path) : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
   struct stat info {};
   if (!fd_.IsOpen()) {
@@ -120,7 +126,7 @@ std::string PartFolder(const std::string& folder) { return LocalPath(folder, ".z
 void RemovePartFolderIfEmpty(const std::string& folder) { ::rmdir(PartFolder(folder).c_str()); }
 
 PartialDownload::PartialDownload(const std::string& folder, const std::string& name)
-    : partPath_(LocalPath(PartFolder(folder), PartName(name))), finalPath_(LocalPath(folder, name)) {
+    : name_(name), partPath_(LocalPath(PartFolder(folder), PartName(name))), finalPath_(LocalPath(folder, name)) {
   if (::mkdir(PartFolder(folder).c_str(), 0777) != 0 && errno != EEXIST) {
     error_ = SystemError("no se puede crear la carpeta", PartFolder(folder));
     return;
@@ -178,16 +184,17 @@ bool PartialDownload::Flush() {
   return true;
 }
 
-bool PartialDownload::Commit() {
+bool PartialDownload::Finish() {
   if (!Flush()) return false;
-  if (::fsync(fd_.Get()) != 0) {
-    error_ = SystemError("no se puede guardar en disco", partPath_);
-    return false;
-  }
+  std::vector<char>().swap(buffer_);
   if (!fd_.Close()) {
     error_ = SystemError("no se puede cerrar", partPath_);
     return false;
   }
+  return true;
+}
+
+bool PartialDownload::PutInPlace() {
   if (::rename(partPath_.c_str(), finalPath_.c_str()) != 0) {
     error_ = SystemError("no se puede poner en su sitio", finalPath_);
     return false;

@@ -46,6 +46,11 @@ std::string MakeFolder(const std::string& folder);
 // Asks the system to keep the folder's entries (renames done in it) on disk.
 void FlushFolder(const std::string& folder);
 
+// Writes whatever the file system holding `folder` still keeps in memory to
+// disk: for many received files at once, one flush costs far less than one
+// each. The reason on failure.
+std::string FlushFileSystem(const std::string& folder);
+
 // A local file being sent.
 class SourceFile {
  public:
@@ -68,10 +73,11 @@ class SourceFile {
 
 // A file being received: it is written in the hidden folder ".zariz" of the
 // destination, which no listing of the job's looks into, and it only takes
-// its place in the destination by a rename once it is complete and on disk,
-// so an interrupted download never leaves part of a file where the job would
-// take it for the whole, nor spoils an older file of the same name. Whatever
-// is not committed is removed when the object goes.
+// its place in the destination by a rename once it is complete and on disk
+// (FlushFileSystem in between), so an interrupted download never leaves part
+// of a file where the job would take it for the whole, nor spoils an older
+// file of the same name. Whatever is not put in place is removed when the
+// object goes.
 class PartialDownload {
  public:
   PartialDownload(const std::string& folder, const std::string& name);
@@ -79,6 +85,7 @@ class PartialDownload {
   PartialDownload(const PartialDownload&) = delete;
   PartialDownload& operator=(const PartialDownload&) = delete;
 
+  const std::string& Name() const { return name_; }
   const std::string& Error() const { return error_; }
   bool IsOpen() const { return fd_.IsOpen(); }
   int64_t Written() const { return written_; }
@@ -86,12 +93,15 @@ class PartialDownload {
   bool Restart();
   // All of `size` bytes, or false (see Error()).
   bool Write(const char* data, std::size_t size);
-  // Flushes to disk and renames into the destination.
-  bool Commit();
+  // Hands all of it to the system and closes it.
+  bool Finish();
+  // Renames it into the destination; only once it is on disk.
+  bool PutInPlace();
 
  private:
   bool Flush();
 
+  std::string name_;
   std::string partPath_;
   std::string finalPath_;
   UniqueFd fd_;
