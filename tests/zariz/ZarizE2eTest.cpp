@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -142,6 +143,31 @@ TEST_F(ZarizE2e, DeletingAFileAlreadyGoneCountsAsDeleted) {
   std::filesystem::remove_all(WebFolder());
   const ProgramRun folderGone = Zariz(DeleteText(host, "MA_CLIENTES.csv"));
   EXPECT_EQ(folderGone.exitCode, 0) << folderGone.errors;
+}
+
+// The other side may send a newer file of a received name before the job
+// deletes it: that one stays for the next download.
+TEST_F(ZarizE2e, DeletesOnlyTheVersionThatWasFetched) {
+  WriteFile(WebFolder() + "/MA_ARTICULOS.csv", "first delivery");
+  WriteFile(WebFolder() + "/MA_CLIENTES.csv", "first delivery");
+  const std::string host = StartServer();
+  ASSERT_EQ(Zariz(FetchText(host)).exitCode, 0);
+
+  WriteFile(WebFolder() + "/MA_ARTICULOS.csv", "second, longer delivery");
+  WriteFile(WebFolder() + "/MA_CLIENTES.csv", "later delivery");  // as long as the first
+  const auto clientes = std::filesystem::path(WebFolder()) / "MA_CLIENTES.csv";
+  std::filesystem::last_write_time(clientes, std::filesystem::last_write_time(clientes) + std::chrono::hours(1));
+  for (const char* name : {"MA_ARTICULOS.csv", "MA_CLIENTES.csv"}) {
+    const ProgramRun run = Zariz(DeleteText(host, name));
+    EXPECT_EQ(run.exitCode, 3) << name;
+    EXPECT_THAT(run.errors, HasSubstr("cambió después de la descarga")) << name;
+  }
+  EXPECT_EQ(EntriesOf(WebFolder()), (Names{"MA_ARTICULOS.csv", "MA_CLIENTES.csv"}));
+
+  ASSERT_EQ(Zariz(FetchText(host)).exitCode, 0);
+  EXPECT_EQ(ReadFile(Inbox() + "/MA_ARTICULOS.csv"), "second, longer delivery");
+  for (const char* name : {"MA_ARTICULOS.csv", "MA_CLIENTES.csv"}) EXPECT_EQ(Zariz(DeleteText(host, name)).exitCode, 0);
+  EXPECT_THAT(EntriesOf(WebFolder()), IsEmpty());
 }
 
 TEST_F(ZarizE2e, AServerThatIsDownGivesExitCode2AndLeavesTheLocalFoldersAlone) {

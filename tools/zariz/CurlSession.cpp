@@ -114,6 +114,23 @@ CurlOutcome CurlSession::Download(const std::string& fileUrl, PartialDownload& s
     outcome.code = CURLE_PARTIAL_FILE;
     outcome.detail = "recibidos " + std::to_string(sink.Written()) + " de " + std::to_string(announced) + " bytes";
   }
+  curl_off_t modified = -1;
+  if (outcome.Ok() && curl_easy_getinfo(handle_.get(), CURLINFO_FILETIME_T, &modified) == CURLE_OK && modified >= 0) {
+    sink.KeepModificationTime(modified);
+  }
+  return outcome;
+}
+
+CurlOutcome CurlSession::Describe(const std::string& fileUrl, int64_t& size, int64_t& modified) {
+  CurlOutcome outcome = Perform(Kind::kDescribe, fileUrl, {});
+  curl_off_t value = -1;
+  size = outcome.Ok() && curl_easy_getinfo(handle_.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &value) == CURLE_OK
+             ? static_cast<int64_t>(value)
+             : -1;
+  value = -1;
+  modified = outcome.Ok() && curl_easy_getinfo(handle_.get(), CURLINFO_FILETIME_T, &value) == CURLE_OK
+                 ? static_cast<int64_t>(value)
+                 : -1;
   return outcome;
 }
 
@@ -126,12 +143,15 @@ CurlOutcome CurlSession::Perform(Kind kind, const std::string& url, const std::v
   const CommandSlist after = CommandList(commandsAfter);
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
   curl_easy_setopt(curl, CURLOPT_UPLOAD, kind == Kind::kUpload ? 1L : 0L);
-  curl_easy_setopt(curl, CURLOPT_NOBODY, kind == Kind::kCommands ? 1L : 0L);
+  curl_easy_setopt(curl, CURLOPT_NOBODY, kind == Kind::kCommands || kind == Kind::kDescribe ? 1L : 0L);
+  // MDTM for a fetch too: the received file keeps the web file's time, by
+  // which its deletion later knows it is still the same file.
+  curl_easy_setopt(curl, CURLOPT_FILETIME, kind == Kind::kDownload || kind == Kind::kDescribe ? 1L : 0L);
   curl_easy_setopt(curl, CURLOPT_DIRLISTONLY, kind == Kind::kList ? 1L : 0L);
   curl_easy_setopt(curl, CURLOPT_FTP_CREATE_MISSING_DIRS,
                    static_cast<long>(kind == Kind::kUpload ? CURLFTP_CREATE_DIR_RETRY : CURLFTP_CREATE_DIR_NONE));
   curl_easy_setopt(curl, CURLOPT_POSTQUOTE, after.get());
-  if (kind == Kind::kUpload || kind == Kind::kCommands) {
+  if (kind == Kind::kUpload || kind == Kind::kCommands || kind == Kind::kDescribe) {
     // Nothing should arrive; should something, it must not reach the file
     // of an earlier download.
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, DiscardData);

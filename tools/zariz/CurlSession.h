@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,9 @@ class CurlSession {
   // RETR of `fileUrl` into `sink`; fewer bytes than the server announced
   // count as a broken transfer even when the server calls it complete.
   CurlOutcome Download(const std::string& fileUrl, PartialDownload& sink);
+  // SIZE and MDTM of `fileUrl`: its length in bytes and its modification
+  // time (seconds since 1970), each -1 when the server does not tell.
+  CurlOutcome Describe(const std::string& fileUrl, int64_t& size, int64_t& modified);
   // Changes into a folder URL and runs the commands there, moving no data.
   CurlOutcome Commands(const std::string& folderUrl, const std::vector<std::string>& commands);
 
@@ -56,7 +60,7 @@ class CurlSession {
   Verdict Judge(const CurlOutcome& outcome) const;
 
  private:
-  enum class Kind { kList, kUpload, kDownload, kCommands };
+  enum class Kind { kList, kUpload, kDownload, kCommands, kDescribe };
   CurlOutcome Perform(Kind kind, const std::string& url, const std::vector<std::string>& commandsAfter);
   CURLcode Transfer();
 

@@ -1,12 +1,41 @@
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "Job.h"
 #include "RemoteNames.h"
 
 namespace tramvel::zariz {
+namespace {
+
+// The job deletes on the server each file it received, by name. Should the
+// other side have sent a newer file of that name since the fetch, deleting it
+// would lose a delivery nobody has seen: the web file must still be the one
+// in the local folder (its length, and its time, which the fetch gave it).
+// True when it is, or when there is nothing to compare with.
+bool StillTheFetchedFile(const Job& job, const std::string& name) {
+  struct stat local {};
+  if (::stat((job.localFolder + "/" + name).c_str(), &local) != 0) return true;
+  int64_t size = -1;
+  int64_t modified = -1;
+  const CurlOutcome described = job.retry.Run(job.session, job.report, [&] {
+    return job.session.Describe(FileUrl(job.folderUrl, name), size, modified);
+  });
+  if (!described.Ok()) return true;  // gone already, or no SIZE/MDTM: DELE tells
+  if (size >= 0 && size != static_cast<int64_t>(local.st_size)) return false;
+  return modified < 0 || modified == static_cast<int64_t>(local.st_mtim.tv_sec);
+}
+
+}  // namespace
 
 void DeleteWebFile(const Job& job) {
   const std::string& name = job.parameters.file;
+  if (!StillTheFetchedFile(job, name)) {
+    job.report.Problem(ExitCode::kTransfer, "no se borra " + name +
+                                                ": el archivo de la web cambió después de la descarga y se recibirá "
+                                                "en la próxima");
+    return;
+  }
   const CurlOutcome outcome =
       job.retry.Run(job.session, job.report, [&] { return job.session.Commands(job.folderUrl, {"DELE " + name}); });
   if (outcome.Ok()) {

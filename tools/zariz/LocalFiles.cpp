@@ -195,6 +195,13 @@ bool PartialDownload::Finish() {
 }
 
 bool PartialDownload::PutInPlace() {
+  if (modified_ >= 0) {
+    const timespec times[2] = {{0, UTIME_NOW}, {static_cast<time_t>(modified_), 0}};
+    if (::utimensat(AT_FDCWD, partPath_.c_str(), times, 0) != 0) {
+      error_ = SystemError("no se puede fechar", partPath_);
+      return false;
+    }
+  }
   if (::rename(partPath_.c_str(), finalPath_.c_str()) != 0) {
     error_ = SystemError("no se puede poner en su sitio", finalPath_);
     return false;

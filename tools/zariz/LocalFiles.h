@@ -95,6 +95,8 @@ class PartialDownload {
   bool Write(const char* data, std::size_t size);
   // Hands all of it to the system and closes it.
   bool Finish();
+  // The web file's modification time, which the received file takes.
+  void KeepModificationTime(int64_t secondsSince1970) { modified_ = secondsSince1970; }
   // Renames it into the destination; only once it is on disk.
   bool PutInPlace();
 
@@ -110,6 +112,7 @@ class PartialDownload {
   int64_t writebackStarted_ = 0; // bytes the disk has been asked to take
   std::vector<char> buffer_;
   bool committed_ = false;
+  int64_t modified_ = -1;
   std::string error_;
 };
 
