@@ -1,5 +1,5 @@
 // Reception witness against cp: 1,000 files of 100 KiB and one file of 1 GiB,
-// copied on the same disk. Prints the best of three runs of each and the
+// copied on the same disk. Prints the best of five runs of each and the
 // throughput ratio (witness / cp; 1.0 means as fast as cp).
 //
 //   build/bench/witness_bench [WORK_FOLDER]   (default: /tmp)
@@ -12,6 +12,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "logistics/Dll_SYD.h"
@@ -34,16 +35,26 @@ void Fill(const fs::path& path, std::size_t size, unsigned seed) {
   }
 }
 
-double Best(const std::function<void()>& prepare, const std::function<void()>& run) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    prepare();
-    std::system("sync");
-    const auto start = Clock::now();
-    run();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+double Timed(const std::function<void()>& prepare, const std::function<void()>& run) {
+  prepare();
+  std::system("sync");
+  const auto start = Clock::now();
+  run();
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The runs of the two alternate, so that what the machine does meanwhile
+// (write-back of the last run, other work) falls on both alike; each keeps
+// its best time.
+std::pair<double, double> BestOfBoth(const std::function<void()>& prepare, const std::function<void()>& first,
+                                     const std::function<void()>& second) {
+  double a = 1e9;
+  double b = 1e9;
+  for (int i = 0; i < 5; ++i) {
+    a = std::min(a, Timed(prepare, first));
+    b = std::min(b, Timed(prepare, second));
   }
-  return best;
+  return {a, b};
 }
 
 void Report(const char* what, double bytes, double witness, double cp) {
@@ -88,11 +99,11 @@ int main(int argc, char** argv) {
   const std::string cpSmall = "cp " + (small / "*.csv").string() + " " + (root / "cp").string();
   const std::string cpLarge = "cp " + (large / "BIG.BIN").string() + " " + (root / "cp").string();
 
-  const double wSmall = Best(clear, [&] { witness("SMALL", names); });
-  const double cSmall = Best(clear, [&] { std::system(cpSmall.c_str()); });
+  const auto [wSmall, cSmall] =
+      BestOfBoth(clear, [&] { witness("SMALL", names); }, [&] { std::system(cpSmall.c_str()); });
   Report("1000 x 100 KiB", 1000.0 * 100 * 1024, wSmall, cSmall);
-  const double wLarge = Best(clear, [&] { witness("LARGE", {"BIG.BIN"}); });
-  const double cLarge = Best(clear, [&] { std::system(cpLarge.c_str()); });
+  const auto [wLarge, cLarge] =
+      BestOfBoth(clear, [&] { witness("LARGE", {"BIG.BIN"}); }, [&] { std::system(cpLarge.c_str()); });
   Report("1 x 1 GiB", double(std::size_t{1} << 30), wLarge, cLarge);
   fs::remove_all(root);
   return 0;
