@@ -50,14 +50,6 @@ class StepRunner {
   // so the procedure enters the branch the condition guards.
   bool If(const std::function<bool()>& test);
 
-  // The step's value, or `fallback` when its failure is ignored.
-  template <typename T>
-  T Value(const std::function<T()>& step, T fallback) {
-    T result = std::move(fallback);
-    (*this)([&] { result = step(); });
-    return result;
-  }
-
  private:
   Mode mode_;
 };

@@ -37,6 +37,41 @@ std::string MatchInFolder(const std::string& folder, const std::string& name) {
   return {};
 }
 
+// The same path with each component that does not exist as written replaced
+// by the entry of its folder whose name matches without regard to case (the
+// first in listing order when several do). Components after the first one
+// that matches nothing are kept as written.
+std::string ResolveLetterCase(const std::string& nativePath) {
+  if (nativePath.empty() || Exists(nativePath)) return nativePath;
+  std::string resolved = nativePath.front() == '/' ? "/" : "";
+  std::size_t pos = resolved.size();
+  bool matching = true;
+  while (pos <= nativePath.size()) {
+    const std::size_t next = nativePath.find('/', pos);
+    const std::size_t end = next == std::string::npos ? nativePath.size() : next;
+    std::string component = nativePath.substr(pos, end - pos);
+    if (!component.empty()) {
+      const std::string folder = resolved.empty() ? "" : TrimTrailingSlashes(resolved);
+      std::string candidate = resolved + component;
+      if (matching && !Exists(candidate)) {
+        std::string match = component == "." || component == ".." ? std::string() : MatchInFolder(folder, component);
+        if (match.empty()) {
+          matching = false;
+        } else {
+          candidate = resolved + match;
+        }
+      }
+      resolved = candidate;
+      if (next != std::string::npos) resolved += '/';
+    } else if (next != std::string::npos && !resolved.empty() && resolved.back() != '/') {
+      resolved += '/';
+    }
+    if (next == std::string::npos) break;
+    pos = next + 1;
+  }
+  return resolved;
+}
+
 }  // namespace
 
 PathMapper PathMapper::FromEnvironment() {
@@ -89,35 +124,5 @@ std::string PathMapper::MapForCreation(std::string_view path) const {
   return TrimTrailingSlashes(ResolveLetterCase(folder)) + "/" + native.substr(slash + 1);
 }
 
-std::string ResolveLetterCase(const std::string& nativePath) {
-  if (nativePath.empty() || Exists(nativePath)) return nativePath;
-  std::string resolved = nativePath.front() == '/' ? "/" : "";
-  std::size_t pos = resolved.size();
-  bool matching = true;
-  while (pos <= nativePath.size()) {
-    const std::size_t next = nativePath.find('/', pos);
-    const std::size_t end = next == std::string::npos ? nativePath.size() : next;
-    std::string component = nativePath.substr(pos, end - pos);
-    if (!component.empty()) {
-      const std::string folder = resolved.empty() ? "" : TrimTrailingSlashes(resolved);
-      std::string candidate = resolved + component;
-      if (matching && !Exists(candidate)) {
-        std::string match = component == "." || component == ".." ? std::string() : MatchInFolder(folder, component);
-        if (match.empty()) {
-          matching = false;
-        } else {
-          candidate = resolved + match;
-        }
-      }
-      resolved = candidate;
-      if (next != std::string::npos) resolved += '/';
-    } else if (next != std::string::npos && !resolved.empty() && resolved.back() != '/') {
-      resolved += '/';
-    }
-    if (next == std::string::npos) break;
-    pos = next + 1;
-  }
-  return resolved;
-}
 
 }  // namespace tramvel

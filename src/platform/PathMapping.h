@@ -41,10 +41,4 @@ class PathMapper {
   std::string driveCRoot_;
 };
 
-// The same path with each component that does not exist as written replaced
-// by the one entry of its folder whose name matches without regard to case
-// (the first in listing order when several do). Components after the first
-// one that matches nothing are kept as written.
-std::string ResolveLetterCase(const std::string& nativePath);
-
 }  // namespace tramvel

@@ -148,11 +148,11 @@ class RealPlatform final : public Platform {
     }
     // The original's file system lists names in case-insensitive order;
     // keeping that order makes every run over a folder repeatable.
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-      const std::string la = ToLower(a);
-      const std::string lb = ToLower(b);
-      return la != lb ? la < lb : a < b;
-    });
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names) keyed.emplace_back(ToLower(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].second);
     return names;
   }
 

@@ -20,6 +20,16 @@ void Colocar(QWidget& control, int left, int top, int width, int height) {
   control.setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
+// A graphical button of the original shows its picture above its caption.
+void PrepararBoton(QToolButton& boton, const char* nombre, const char* texto, const QPixmap& imagen, int left) {
+  boton.setObjectName(nombre);
+  boton.setText(texto);
+  boton.setIcon(QIcon(imagen));
+  boton.setIconSize(imagen.size());
+  boton.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  Colocar(boton, left, 120, 975, 615);
+}
+
 }  // namespace
 
 Form1::Form1(ProgramState& programa, QWidget* parent)
@@ -43,20 +53,8 @@ Form1::Form1(ProgramState& programa, QWidget* parent)
   fuente.setWeight(QFont::Normal);
   setFont(fuente);
 
-  cmdSubir_.setObjectName("CmdSubir");
-  cmdSubir_.setText("Subir");
-  cmdSubir_.setIcon(QIcon(ImagenSubir()));
-  cmdSubir_.setIconSize(QSize(16, 18));
-  // A graphical button of the original shows its picture above its caption.
-  cmdSubir_.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  Colocar(cmdSubir_, 840, 120, 975, 615);
-
-  cmdDescargar_.setObjectName("CmdDescargar");
-  cmdDescargar_.setText("Descargar");
-  cmdDescargar_.setIcon(QIcon(ImagenDescargar()));
-  cmdDescargar_.setIconSize(QSize(18, 18));
-  cmdDescargar_.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  Colocar(cmdDescargar_, 2040, 120, 975, 615);
+  PrepararBoton(cmdSubir_, "CmdSubir", "Subir", ImagenSubir(), 840);
+  PrepararBoton(cmdDescargar_, "CmdDescargar", "Descargar", ImagenDescargar(), 2040);
   QWidget::setTabOrder(&cmdSubir_, &cmdDescargar_);
 
   img1_.setObjectName("Img1");
