@@ -6,7 +6,7 @@
 
 namespace tramvel {
 
-// Dates as the original's Spanish regional settings write them: day/month/year
+// Dates as Windows with Spanish regional settings writes them: day/month/year
 // with "/", times HH:mm:ss with ":".
 
 // The general date-and-time format: short date, a blank, long time

@@ -5,8 +5,8 @@
 
 namespace tramvel {
 
-// The one exception type of the system: a failure with the number the original
-// program used (5, 53, 75, -2147217900, ...), a description and the name of the
+// The one exception type of the system: a failure with the number Windows and
+// VB give it (5, 53, 75, -2147217900, ...), which callers test,, a description and the name of the
 // program or component that raised it. Operating-system and library errors are
 // turned into one of these in exactly one place per implementation, and only
 // the step runner (common/StepRunner.h) catches it.

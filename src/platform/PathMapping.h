@@ -9,8 +9,8 @@ namespace tramvel {
 // boundary only: "\" becomes "/", a drive prefix "X:" becomes the folder that
 // TRAMVEL_DRIVE_X names (default ~/.local/share/tramvel/X), and a path that
 // does not exist as written is matched component by component without regard
-// to letter case, because the original's file names differ from the files on
-// disk in case only. A path without a drive stays relative or absolute as
+// to letter case, because the system's file names (written for Windows, where
+// letter case never mattered) differ from the files on disk in case only. A path without a drive stays relative or absolute as
 // written.
 class PathMapper {
  public:

@@ -58,7 +58,7 @@ class File {
 using ProcessHandle = int64_t;
 inline constexpr uint32_t kStillActive = 259;
 
-// How a started program's window shows (kept for the original's call sites;
+// How a started program's window shows (kept because callers pass one, as on Windows;
 // programs on this platform have no window of their own to style).
 enum class WindowStyle {
   kHide = 0,
@@ -76,8 +76,8 @@ enum class OutputStream { kStandardOutput, kStandardError };
 // Everything that touches the outside world: files, processes, clock,
 // environment and the operator. Paths are the system's own Windows-style
 // texts ("C:\RECIBIR\A.TXT"); each implementation maps them at this boundary
-// only. Every method reports failure by raising a Failure with the original
-// program's number; none returns an error code unless its comment says so.
+// only. Every method reports failure by raising a Failure with the number
+// Windows would give it; none returns an error code unless its comment says so.
 //
 // The real implementation comes from NewRealPlatform() (RealPlatform.h); tests
 // wrap it with PlatformWrapper and override only what they break.

@@ -146,8 +146,8 @@ class RealPlatform final : public Platform {
       if (::stat((native + "/" + name).c_str(), &info) != 0) continue;
       if (S_ISREG(info.st_mode) || (includeFolders && S_ISDIR(info.st_mode))) names.push_back(name);
     }
-    // The original's file system lists names in case-insensitive order;
-    // keeping that order makes every run over a folder repeatable.
+    // Windows lists names in case-insensitive order, and stored witness
+    // trees and every run over a folder rely on that order.
     std::vector<std::pair<std::string, std::string>> keyed;
     keyed.reserve(names.size());
     for (std::string& name : names) keyed.emplace_back(ToLower(name), std::move(name));

@@ -13,8 +13,8 @@ namespace tramvel {
 
 class Platform;
 
-// The program-wide values and component instances, in place of the
-// original's globals: one object per run, passed by reference to what needs
+// The program-wide values and component instances, in place of program-wide
+// variables: one object per run, passed by reference to what needs
 // it. Components are created on first use and kept.
 class ProgramState {
  public:

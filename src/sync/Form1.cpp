@@ -20,7 +20,7 @@ void Colocar(QWidget& control, int left, int top, int width, int height) {
   control.setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
-// A graphical button of the original shows its picture above its caption.
+// A graphical button on Windows shows its picture above its caption.
 void PrepararBoton(QToolButton& boton, const char* nombre, const char* texto, const QPixmap& imagen, int left) {
   boton.setObjectName(nombre);
   boton.setText(texto);

@@ -37,7 +37,7 @@ class RealPlatformTest : public ::testing::Test {
   }
 };
 
-TEST_F(RealPlatformTest, FileErrorsCarryTheOriginalNumbers) {
+TEST_F(RealPlatformTest, FileErrorsCarryWindowsNumbers) {
   WriteFile(temp.path() / "ENVIAR" / "A.TXT", "a");
   EXPECT_EQ(FailureOf([&] { platform->DeleteFile("C:\\ENVIAR\\MISSING.TXT"); }), failure::kFileNotFound);
   EXPECT_EQ(FailureOf([&] { platform->CreateFolder("C:\\ENVIAR\\"); }), failure::kPathFileAccess);

@@ -49,7 +49,7 @@ class Utilidades {
 
   // Splits a file path into the file name without its extension and the
   // extension without its dot ("C:\RECIBIR\A.B.TXT" gives "A.B" and "TXT").
-  // The second and fifth arguments of the original call are unused.
+  // The second and fifth arguments are kept for callers and unused.
   static void SepararRuta(std::string_view ruta, std::string_view sinUso, std::string& nombre, std::string& extension,
                           std::string_view sinUso2 = {});
 

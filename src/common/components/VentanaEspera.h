@@ -12,8 +12,8 @@ class VentanaEspera {
  public:
   explicit VentanaEspera(Platform& platform) : platform_(platform) {}
 
-  // Shows the window with `titulo`; the flag is kept for the original's call
-  // sites and changes nothing.
+  // Shows the window with `titulo`; the flag is kept because callers pass
+  // one, and changes nothing.
   void Mostrar(const std::string& titulo, int16_t flag = 0);
 
   // Sets the three lines; `detener` becomes -1 once the operator has asked to
