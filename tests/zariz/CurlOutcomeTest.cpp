@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
+
 #include "CurlOutcome.h"
 
 namespace tramvel::zariz {
@@ -38,7 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{CURLE_UPLOAD_FAILED, 553, true, ExitCode::kTransfer, false},
                       Case{CURLE_QUOTE_ERROR, 550, true, ExitCode::kTransfer, false},
                       Case{CURLE_WRITE_ERROR, 150, true, ExitCode::kLocalFile, false},
-                      Case{CURLE_READ_ERROR, 150, true, ExitCode::kLocalFile, false}));
+                      Case{CURLE_READ_ERROR, 150, true, ExitCode::kLocalFile, false}),
+    [](const ::testing::TestParamInfo<Case>& c) {
+      return test::CaseName(std::string(curl_easy_strerror(c.param.code)) + " " +
+                                std::to_string(c.param.response),
+                            c.index);
+    });
 
 TEST(ZarizIsMissingFolderTest, OnlyAFolderTheServerWillNotEnter) {
   EXPECT_TRUE(IsMissingFolder(CurlOutcome{CURLE_REMOTE_ACCESS_DENIED, 550, {}}));

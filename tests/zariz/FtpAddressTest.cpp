@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
+
 #include "FtpAddress.h"
 
 namespace tramvel::zariz {
@@ -37,7 +39,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, ZarizParseServerTest,
                                            ServerCase{"", false}, ServerCase{"host:", false},
                                            ServerCase{"host:65536", false}, ServerCase{"host:21x", false},
                                            ServerCase{"http://host", false}, ServerCase{"user@host", false},
-                                           ServerCase{"host/dir", false}, ServerCase{"[::1", false}));
+                                           ServerCase{"host/dir", false}, ServerCase{"[::1", false}),
+                         [](const ::testing::TestParamInfo<ServerCase>& c) {
+                           return test::CaseName(c.param.text, c.index);
+                         });
 
 TEST(ZarizFolderUrlTest, TheJobsTwoSpellingsOfTheWebFolderAreOneFolder) {
   const FtpServer server{"127.0.0.1", 2121, false};

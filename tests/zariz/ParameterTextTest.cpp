@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
+
 #include "ParameterText.h"
 
 namespace tramvel::zariz {
@@ -86,7 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"DOWNLOAD=BORRAR;SERVER=HOST; ARCHIVO=TODOS;DIRWEB=w\\;", "TODOS no se acepta"},
         Case{"DOWNLOAD=BORRAR;SERVER=HOST; ARCHIVO=;DIRWEB=w\\;", "nombre de un archivo"},
         Case{"DOWNLOAD=BORRAR;SERVER=HOST; ARCHIVO=../A.csv;DIRWEB=w\\;", "sin carpetas"},
-        Case{"DOWNLOAD=BORRAR;SERVER=HOST;PASSWORD=x\r\nDELE B.csv; ARCHIVO=A.csv;", "salto de línea"}));
+        Case{"DOWNLOAD=BORRAR;SERVER=HOST;PASSWORD=x\r\nDELE B.csv; ARCHIVO=A.csv;", "salto de línea"}),
+    [](const ::testing::TestParamInfo<Case>& c) {
+      return test::CaseName(c.param.refusal != nullptr ? std::string("Refused ") + c.param.refusal : "Accepted",
+                            c.index);
+    });
 
 }  // namespace
 }  // namespace tramvel::zariz

@@ -105,7 +105,10 @@ TEST_P(ZarizReplacingOnTheServer, ASecondSendReplacesTheFileOnTheServer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ZarizReplacingOnTheServer,
-                         ::testing::Values(std::vector<std::string>{}, std::vector<std::string>{"--no-rename-over"}));
+                         ::testing::Values(std::vector<std::string>{}, std::vector<std::string>{"--no-rename-over"}),
+                         [](const ::testing::TestParamInfo<std::vector<std::string>>& c) {
+                           return c.param.empty() ? std::string("RenamesOver") : std::string("RefusesToRenameOver");
+                         });
 
 TEST_F(ZarizE2e, FetchSkipsSubFoldersAndFilesStillBeingSentAndReplacesAnOlderCopy) {
   WriteFile(WebFolder() + "/MA_CLIENTES.csv", "new rows");
@@ -222,7 +225,10 @@ TEST_P(ZarizCutOff, LeavesNoPartOfTheFileAndKeepsTheOlderCopy) {
   EXPECT_EQ(ReadFile(Inbox() + "/MA_CLIENTES.csv"), "whole");
 }
 
-INSTANTIATE_TEST_SUITE_P(Servers, ZarizCutOff, ::testing::Values("--cut", "--truncate"));
+INSTANTIATE_TEST_SUITE_P(Servers, ZarizCutOff, ::testing::Values("--cut", "--truncate"),
+                         [](const ::testing::TestParamInfo<const char*>& c) {
+                           return std::string(c.param).substr(2);
+                         });
 
 TEST_F(ZarizE2e, ADownloadCutOffOnceIsTriedAgainAndArrivesWhole) {
   const std::string content = Content(1024 * 1024, 4);
