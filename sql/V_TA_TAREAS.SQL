@@ -1,9 +1,4 @@
--- V_TA_TAREAS.SQL: the table of the tasks of a delivery, V_TA_TAREAS (a
--- table despite its V_ prefix: the upgrade adds the column MULTIPLICAPOR to it
--- later). COMPLETO.SQL makes it too; a second run finds it and leaves it.
-CREATE TABLE V_TA_TAREAS (
-    Codigo NVARCHAR(4) NOT NULL,
-    Descripcion NVARCHAR(50) NULL,
-    CONSTRAINT PK_V_TA_TAREAS PRIMARY KEY (Codigo)
-)
-GO
+-- V_TA_TAREAS.SQL: the tasks of a delivery, V_TA_TAREAS: a table despite
+-- its V_ prefix, because a later upgrade adds the column MULTIPLICAPOR to it.
+-- COMPLETO.SQL makes it, so this script holds no statement and running it
+-- changes nothing.
