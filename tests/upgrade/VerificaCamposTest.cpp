@@ -256,5 +256,23 @@ TEST_F(VerificaCamposTest, WithoutASchemaDateTheOlderUpgradesRunBeforeAnyQuestio
   EXPECT_EQ(Fecha(), "02/07/2004");
 }
 
+// The real scripts beside the program: a database made by the base schema
+// goes through the whole chain in repeated calls, with no script error.
+TEST_F(VerificaCamposTest, AFreshDatabaseReachesTheFinalKeyWithTheRealScripts) {
+  platform.SetProgramFolder(TRAMVEL_SQL_DIR);
+  platform.QueueAnswers({mb::kYes, mb::kYes, mb::kYes});
+  std::vector<std::string> finales;
+  for (int llamada = 0; llamada < 4 && Fecha() != "08/10/2013"; ++llamada) {
+    dll.VerificaCampos();
+    finales.push_back(Fecha());
+  }
+  EXPECT_EQ(finales, (std::vector<std::string>{"04/09/2004", "08/10/2013"}));
+  ASSERT_EQ(platform.Boxes().size(), 3u);  // once per call, and the version change
+  EXPECT_EQ(platform.Boxes()[2].title, "CAMBIO DE VERSION");
+  EXPECT_EQ(ReadFile(temp.path() / "tmp" / "Script18370.TXT"), "");
+  EXPECT_EQ(Escritas().size(), 99u);
+  EXPECT_NO_THROW(db->Execute("SELECT * FROM Ql_DevolPendiente WHERE Nro_Viaje = 'V1' ORDER BY IDCOMPROBANTE"));
+}
+
 }  // namespace
 }  // namespace tramvel::testing
