@@ -145,6 +145,18 @@ TEST_F(VerificaCamposTest, ADateThatKeysNoStepWalksDayByDayToTheNextKey) {
   EXPECT_EQ(dll.FhRegistroError, "30/09/2004");
 }
 
+// The hundredth pass of a call that meets no key jumps to 04/07/2012.
+TEST_F(VerificaCamposTest, AHundredPassesWithoutAKeyJumpToTheFourthOfJuly2012) {
+  Desde("'01/01/2014'");
+  dll.VerificaCampos();
+  const std::vector<std::string> escritas = Escritas();
+  ASSERT_EQ(escritas.size(), 103u);
+  EXPECT_EQ(escritas[0], "02/01/2014");
+  EXPECT_EQ(escritas[98], "10/04/2014");
+  EXPECT_EQ(std::vector<std::string>(escritas.begin() + 99, escritas.end()),
+            (std::vector<std::string>{"04/07/2012", "25/06/2013", "07/08/2013", "08/10/2013"}));
+}
+
 TEST_F(VerificaCamposTest, AnEmptyDateIsTakenAsTheTwentySeventhOfApril2012) {
   Desde("''");
   dll.VerificaCampos();
@@ -233,6 +245,18 @@ TEST_F(VerificaCamposTest, AfterACatchUpAFailureReachesTheCaller) {
   EXPECT_EQ(Escritas(), std::vector<std::string>{"30/09/2004"});
 }
 
+// The older upgrades touch tables before anything else.
+TEST_F(VerificaCamposTest, OnABareDatabaseTheOlderUpgradesFailFirst) {
+  db.reset();
+  fs::remove(platform.NativePath("C:\\DATOS\\LOCAL\\GESTION.sqlite"));
+  ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
+  dll.OpenADOServer();
+  dll.VerificaCampos();  // unattended: Abort
+  ASSERT_EQ(platform.Boxes().size(), 1u);
+  EXPECT_NE(platform.Boxes()[0].text.find("AUX_MV_STOCK"), std::string::npos) << platform.Boxes()[0].text;
+  EXPECT_NE(platform.Boxes()[0].text.find("VerificaCampos"), std::string::npos);
+}
+
 // A database older than the schema date gets the older upgrades first, each
 // guarded block asking for itself, then the bootstrap's question.
 TEST_F(VerificaCamposTest, WithoutASchemaDateTheOlderUpgradesRunBeforeAnyQuestion) {
@@ -271,6 +295,12 @@ TEST_F(VerificaCamposTest, AFreshDatabaseReachesTheFinalKeyWithTheRealScripts) {
   EXPECT_EQ(platform.Boxes()[2].title, "CAMBIO DE VERSION");
   EXPECT_EQ(ReadFile(temp.path() / "tmp" / "Script18370.TXT"), "");
   EXPECT_EQ(Escritas().size(), 99u);
+  // The step of 26/04/2012 shows the wait window around its long script.
+  ASSERT_EQ(platform.WaitEvents().size(), 3u);
+  EXPECT_EQ(platform.WaitEvents()[0].text, "Cargando");
+  EXPECT_EQ(platform.WaitEvents()[1].text,
+            "Cargando Datos de ARBA|Este Proceso Puede Tardar unos Minutos|Espere PorFavor...");
+  EXPECT_EQ(platform.WaitEvents()[2].what, "close");
   EXPECT_NO_THROW(db->Execute("SELECT * FROM Ql_DevolPendiente WHERE Nro_Viaje = 'V1' ORDER BY IDCOMPROBANTE"));
 }
 
