@@ -75,7 +75,10 @@ class Dll_SYD {
   // steps. One workstation at a time: a call that finds another upgrading
   // says so and changes nothing. A step the operator refuses ends the call.
   // Once a pass has had to advance a date that keys no step, a failure is
-  // no longer shown to the operator but raised to the caller.
+  // no longer shown to the operator but raised to the caller. A call also
+  // ends after the pass that started from 03/09/2004: the loop's test reads
+  // the date its pass started from, so a database at 02/07/2004 takes two
+  // calls to reach the final key.
   void VerificaCampos();
 
   // Runs a script of batches separated by GO lines on the object's session.
