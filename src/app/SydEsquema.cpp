@@ -38,8 +38,9 @@ std::string Situacion(const std::string& fecha) {
   const std::span<const PasoFechado> pasos = PasosFechados();
   for (std::size_t i = 0; i < pasos.size(); ++i) {
     if (EqualsIgnoreCase(pasos[i].clave, fecha)) {
-      return "step " + std::to_string(i + 1) + " of " + std::to_string(pasos.size()) + ", " + std::string(pasos[i].clave) +
-             " -> " + std::string(pasos[i].siguiente) + (pasos[i].confirma ? " (asks the operator first)" : "");
+      return "step " + std::to_string(i + 1) + " of " + std::to_string(pasos.size()) + ", " +
+             std::string(pasos[i].clave) + " -> " + std::string(pasos[i].siguiente) +
+             (pasos[i].confirma ? " (asks the operator first)" : "");
     }
   }
   if (fecha.empty()) return "no date: the upgrade starts at the step " + std::string(kFechaInicial);
@@ -90,8 +91,7 @@ int VerificarCampos(Platform& platform, const Dll_SYD& conexion, const std::vect
     }
     fecha = nueva;
   }
-  std::cerr << "syd: the upgrade stops at " << (fecha.empty() ? "no date" : fecha) << ": " << Situacion(fecha)
-            << "\n";
+  std::cerr << "syd: the upgrade stops at " << (fecha.empty() ? "no date" : fecha) << ": " << Situacion(fecha) << "\n";
   return 1;
 }
 

@@ -33,8 +33,8 @@ struct Accion {
 };
 
 struct PasoFechado {
-  std::string_view clave;      // the schema date the step starts from, "dd/mm/yyyy"
-  bool confirma;               // an early step: the operator is asked first
+  std::string_view clave;  // the schema date the step starts from, "dd/mm/yyyy"
+  bool confirma;           // an early step: the operator is asked first
   std::span<const Accion> acciones;
   std::string_view siguiente;  // the schema date the step writes last
 };

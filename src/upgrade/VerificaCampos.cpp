@@ -13,7 +13,7 @@
 namespace tramvel {
 namespace {
 
-constexpr int kEstiloPregunta = mb::kYesNo + mb::kQuestion;                   // 36
+constexpr int kEstiloPregunta = mb::kYesNo + mb::kQuestion;                          // 36
 constexpr int kEstiloPreguntaNo = mb::kYesNo + mb::kQuestion + mb::kDefaultButton2;  // 292
 constexpr int16_t kLimiteDeAjustes = 100;
 constexpr int32_t kDesbordamiento = 6;
@@ -68,9 +68,9 @@ DateTime Fecha(const std::string& texto) {
 
 DateTime DiaSiguiente(const DateTime& fecha) {
   using namespace std::chrono;
-  const year_month_day dia{sys_days{year{fecha.year} / month{static_cast<unsigned>(fecha.month)} /
-                                    day{static_cast<unsigned>(fecha.day)}} +
-                           days{1}};
+  const year_month_day dia{
+      sys_days{year{fecha.year} / month{static_cast<unsigned>(fecha.month)} / day{static_cast<unsigned>(fecha.day)}} +
+      days{1}};
   return {static_cast<int>(dia.year()), static_cast<int>(static_cast<unsigned>(dia.month())),
           static_cast<int>(static_cast<unsigned>(dia.day()))};
 }
@@ -127,7 +127,9 @@ void Dll_SYD::VerificaCampos() {
           pasos([&] { platform_.MessageBox(Sesion().Conexion().Errors()[0].Description, mb::kOkOnly, ""); });
         }
         break;
-      case TipoAccion::kArithAbort: sentencia("ALTER DATABASE " + Sesion().BaseDeDatos() + "\r\n SET ARITHABORT ON "); break;
+      case TipoAccion::kArithAbort:
+        sentencia("ALTER DATABASE " + Sesion().BaseDeDatos() + "\r\n SET ARITHABORT ON ");
+        break;
       case TipoAccion::kScriptEnEspera:
         pasos([&] { Espera().Mostrar("Cargando", 0); });
         pasos([&] {
@@ -161,9 +163,8 @@ void Dll_SYD::VerificaCampos() {
       if (!bloque.tablaGuarda.empty()) {
         const std::string tabla(bloque.tablaGuarda);
         const std::string campo(bloque.campoGuarda);
-        const bool falta = pasos.If([&] {
-          return campo.empty() ? !Sesion().ExisteTabla(tabla) : !Sesion().ExisteCampo(tabla, campo);
-        });
+        const bool falta = pasos.If(
+            [&] { return campo.empty() ? !Sesion().ExisteTabla(tabla) : !Sesion().ExisteCampo(tabla, campo); });
         if (!falta) continue;
       }
       if (!bloque.fechaPregunta.empty() &&

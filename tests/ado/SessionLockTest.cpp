@@ -1,11 +1,10 @@
-#include "platform/ado/SessionLock.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "TempFolder.h"
+#include "platform/ado/SessionLock.h"
 #include "platform/ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::ado {

@@ -1,5 +1,3 @@
-#include "upgrade/CatalogoEsquema.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -7,6 +5,7 @@
 
 #include "platform/TextCase.h"
 #include "platform/ado/Variant.h"
+#include "upgrade/CatalogoEsquema.h"
 
 namespace tramvel {
 namespace {

@@ -70,7 +70,8 @@ class VerificaCamposTest : public ::testing::Test {
   std::vector<std::string> Escritas() {
     std::vector<std::string> fechas;
     auto rows = db->Execute("SELECT f FROM FECHAS ORDER BY n");
-    for (; rows && !rows->Eof(); rows->MoveNext()) fechas.push_back(ado::FormatDateText(rows->Fields(0).Value().ToDate()));
+    for (; rows && !rows->Eof(); rows->MoveNext())
+      fechas.push_back(ado::FormatDateText(rows->Fields(0).Value().ToDate()));
     return fechas;
   }
 

@@ -47,9 +47,9 @@ size_t AfterClosing(std::string_view s, size_t open) {
 }
 
 bool AsksTheCatalogue(std::string_view question) {
-  static constexpr std::array<std::string_view, 8> kCatalogues = {
-      "SYSOBJECTS", "SYS.OBJECTS", "SYS.TABLES", "SYS.VIEWS", "SYS.INDEXES", "SYSINDEXES", "SYS.TRIGGERS",
-      "INFORMATION_SCHEMA."};
+  static constexpr std::array<std::string_view, 8> kCatalogues = {"SYSOBJECTS",   "SYS.OBJECTS",        "SYS.TABLES",
+                                                                  "SYS.VIEWS",    "SYS.INDEXES",        "SYSINDEXES",
+                                                                  "SYS.TRIGGERS", "INFORMATION_SCHEMA."};
   const std::string upper = Upper(question);
   return std::any_of(kCatalogues.begin(), kCatalogues.end(),
                      [&](std::string_view name) { return upper.find(name) != std::string::npos; });
@@ -108,7 +108,8 @@ std::vector<std::string> UnguardStatement(std::string_view statement) {
   if (verb == "CREATE" && kind == "UNIQUE") kind = Word(statement, kindEnd);
   const bool fits = TakesTheClause(kind) && ((verb == "DROP" && !negated) || (verb == "CREATE" && negated));
   if (!fits) return {};
-  const std::string head = std::string(statement.substr(start, kindEnd - start)) + (negated ? " IF NOT EXISTS" : " IF EXISTS");
+  const std::string head =
+      std::string(statement.substr(start, kindEnd - start)) + (negated ? " IF NOT EXISTS" : " IF EXISTS");
   if (verb == "CREATE") return {head + std::string(statement.substr(kindEnd))};
 
   size_t end = AfterName(statement, kindEnd);
