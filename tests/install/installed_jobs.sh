@@ -4,7 +4,8 @@
 # makes the embedded database from the script beside it, tramvel uploads
 # (SUBIR) to a pyftpdlib server on 127.0.0.1 and downloads it back
 # (DESCARGAR). The configuration is the installed RO000vu.INI, found beside
-# the programs, with the server's port written into it.
+# the programs, with the server's port written into it; a second install over
+# the folder must keep it.
 #
 # Usage: installed_jobs.sh CMAKE BUILD_DIR FTP_SERVER_SCRIPT
 set -euo pipefail
@@ -38,6 +39,10 @@ if ! read -r -t 30 port <&"${SERVER[0]}"; then
   fail "the FTP server did not start"
 fi
 sed -i "s/^Servidor=.*/Servidor=127.0.0.1:$port/" "$bin/RO000vu.INI"
+
+# A second install over the folder keeps the site's configuration.
+"$cmake" --install "$build_dir" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log" >&2; fail "the second cmake --install failed"; }
+grep -qx "Servidor=127.0.0.1:$port" "$bin/RO000vu.INI" || fail "a second install replaced the site's RO000vu.INI"
 
 # No display and no TRAMVEL_INI: boxes go to standard error, the
 # configuration is the one beside the program.
