@@ -88,6 +88,11 @@ void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
   for (const std::string& nombre : lista) {
     pasos([&] { run.nombreArchivo = nombre; });
     if (EsNombreOmitido(nombre, "Estados.txt")) continue;
+    if (pasos.If([&] { return !CabeEnTextoBorrado(nombre); })) {
+      Estado(pasos, "Nombre no válido, no se borra en la Web: " + nombre);
+      pasos([&] { run.resultado.archivoRetenido = true; });
+      continue;
+    }
     // Without its witness the web server's copy is the only one kept: the
     // file stays there and comes again with the next download.
     if (pasos.If([&] { return conTestigo.count(nombre) == 0; })) {

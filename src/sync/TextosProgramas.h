@@ -27,6 +27,11 @@ std::string TextoTransferencia(std::string_view modo, const ValoresFtp& ftp, std
 std::string TextoBorrado(const ValoresFtp& ftp, std::string_view archivo, std::string_view dirWeb,
                          std::string_view carpeta);
 
+// True when `archivo` stays one ARCHIVO value inside the deletion text: it
+// holds no ";" (which would close the field and let the rest of the name
+// add fields of its own, a PROXY say) and no line break or NUL.
+bool CabeEnTextoBorrado(std::string_view archivo);
+
 // The FTP client's exit code when it could not reach the server or log in
 // to it: no later run against that server can do better just then.
 inline constexpr uint32_t kZarizSinServidor = 2;

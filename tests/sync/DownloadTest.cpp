@@ -159,6 +159,19 @@ TEST_F(Download, AFileWhoseWitnessFailedStaysOnTheWebServerAndFailsTheJob) {
   EXPECT_EQ(result.EstadoSalida(), 1);
 }
 
+// Whatever put it in the inbox, a name that would add fields of its own to
+// the deletion text (a PROXY that receives the FTP password) is not sent.
+TEST_F(Download, ANameThatWouldChangeTheDeletionTextIsNotSent) {
+  Receive({"nota.txt;PROXY=127.0.0.1:21600", "A.csv"});
+  const ResultadoTrabajo result = Run(false);
+  EXPECT_EQ(Recorded().back(), Program("zariz.exe") + " " + DeleteText("A.csv"));
+  EXPECT_EQ(Recorded().size(), 3u);
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "Nombre no válido, no se borra en la Web: nota.txt;PROXY=127.0.0.1:21600"),
+            lines.end());
+  EXPECT_EQ(result.EstadoSalida(), 1);
+}
+
 TEST_F(Download, TheWitnessesReachTheDiskBeforeTheFirstWebDeletion) {
   Receive({"A.csv", "B.csv"});
   Run(false);
