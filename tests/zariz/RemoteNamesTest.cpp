@@ -26,6 +26,8 @@ TEST(ZarizWhyNotFetchedTest, RefusesWhatCouldLeaveTheFolderOrChangeACommand) {
       {"a\rb", "control"},
       {std::string("a\0b", 3), "control"},
       {"a\tb", "control"},
+      {"MA_CLIENTES.csv ", "blanco"},
+      {" MA_CLIENTES.csv", "blanco"},
       {".zariz", "reservado"},
       {"testigo", "reservado"},
   };

@@ -26,9 +26,10 @@ se vuelven a unir con un blanco.
       que no deja listar es un fallo (código 3).
       No se descarga, y se avisa en la salida de errores como "omitido", un
       nombre con "/", "\", ";" o un carácter de control (retorno de carro,
-      salto de línea, nulo...), los nombres reservados ".zariz" y "TESTIGO"
-      (en mayúsculas o minúsculas), una carpeta ni un archivo que el servidor
-      no entrega; los demás archivos se descargan igual.
+      salto de línea, nulo...) o que empieza o acaba en blanco, los nombres
+      reservados ".zariz" y "TESTIGO" (en mayúsculas o minúsculas), una
+      carpeta ni un archivo que el servidor no entrega; los demás archivos se
+      descargan igual.
   DOWNLOAD=BORRAR;...; ARCHIVO=nombre;DIRWEB=web\;DIRDESTINO=C:\RECIBIR\;
       borra el archivo ARCHIVO de DIRWEB; si ya no estaba, cuenta como borrado.
 

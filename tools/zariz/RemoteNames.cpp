@@ -35,9 +35,13 @@ std::vector<std::string> ParseNameList(std::string_view answer) {
 }
 
 std::string WhyNotFetched(std::string_view name) {
+  if (name.empty()) return "su nombre está vacío";
   if (name.find_first_of("/\\") != std::string_view::npos) return "su nombre lleva una barra";
   if (name.find(';') != std::string_view::npos) return "su nombre lleva \";\"";
   if (std::any_of(name.begin(), name.end(), IsControl)) return "su nombre lleva un carácter de control";
+  // Many servers trim the argument of a command: "DELE A.csv " would then
+  // delete another file, one that was never fetched.
+  if (name.front() == ' ' || name.back() == ' ') return "su nombre empieza o acaba en blanco";
   if (EqualsIgnoreCase(name, ".zariz") || EqualsIgnoreCase(name, "TESTIGO")) return "es un nombre reservado";
   return {};
 }

@@ -23,7 +23,8 @@ std::vector<std::string> ParseNameList(std::string_view answer);
 // fetched name becomes a local file, then part of the job's parameter text
 // for its deletion, so it must name one file directly in the folder and hold
 // nothing that text or an FTP command gives a meaning to: no "/" or "\\", no
-// ";", no control character (CR, LF, NUL among them), and none of the names
+// ";", no control character (CR, LF, NUL among them), no blank at either
+// end, and none of the names
 // the fetch and the job keep for themselves (".zariz", "TESTIGO", in any
 // case).
 std::string WhyNotFetched(std::string_view name);
