@@ -42,7 +42,7 @@ std::string WhyNotFetched(std::string_view name) {
   // Many servers trim the argument of a command: "DELE A.csv " would then
   // delete another file, one that was never fetched.
   if (name.front() == ' ' || name.back() == ' ') return "su nombre empieza o acaba en blanco";
-  if (EqualsIgnoreCase(name, ".zariz") || EqualsIgnoreCase(name, "TESTIGO")) return "es un nombre reservado";
+  if (EqualsIgnoreCase(name, kPartFolderName) || EqualsIgnoreCase(name, "TESTIGO")) return "es un nombre reservado";
   return {};
 }
 

@@ -11,6 +11,9 @@ namespace tramvel::zariz {
 // Downloads use it too, for the file being received.
 inline constexpr std::string_view kPartSuffix = ".zariz-part";
 
+// The hidden folder of the destination that receives files being fetched.
+inline constexpr std::string_view kPartFolderName = ".zariz";
+
 std::string PartName(std::string_view name);
 bool IsPartName(std::string_view name);
 
