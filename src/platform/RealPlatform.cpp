@@ -203,6 +203,16 @@ class RealPlatform final : public Platform {
 
   std::string NativePath(const std::string& path) override { return mapper_.Map(path); }
 
+  void SyncFileSystem(const std::string& path) override {
+    const int fd =
+        OnPath(path, false, [](const std::string& native) { return ::open(native.c_str(), O_RDONLY | O_CLOEXEC); });
+    if (fd < 0) throw PosixFailure(errno, path, Source());
+    const int synced = ::syncfs(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0) throw PosixFailure(error, path, Source());
+  }
+
   int64_t StartProcess(const std::string& commandLine, WindowStyle /*style*/) override {
     const auto split = SplitWindowsCommandLine(commandLine, [this](const std::string& program) {
       return IsNative(mapper_.Map(program), S_IFREG);

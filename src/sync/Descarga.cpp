@@ -79,12 +79,27 @@ void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
   }
   Rotulo(pasos, "Generando Testigo...Correcto!");
   Estado(pasos, kPuntos);
+  // The web server's copy goes next: a power cut after that must not take
+  // the only other copy with it.
+  if (!conTestigo.empty()) pasos([&] { platform.SyncFileSystem(run.carpeta + "TESTIGO"); });
 
   Rotulo(pasos, "Borrando Archivos de la Web...");
   pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
   for (const std::string& nombre : lista) {
     pasos([&] { run.nombreArchivo = nombre; });
     if (EsNombreOmitido(nombre, "Estados.txt")) continue;
+    if (pasos.If([&] { return !CabeEnTextoBorrado(nombre); })) {
+      Estado(pasos, "Nombre no válido, no se borra en la Web: " + nombre);
+      pasos([&] { run.resultado.archivoRetenido = true; });
+      continue;
+    }
+    // Without its witness the web server's copy is the only one kept: the
+    // file stays there and comes again with the next download.
+    if (pasos.If([&] { return conTestigo.count(nombre) == 0; })) {
+      Estado(pasos, "Sin testigo, no se borra en la Web: " + nombre);
+      pasos([&] { run.resultado.archivoRetenido = true; });
+      continue;
+    }
     pasos([&] {
       run.modoFtp = "BORRAR";
       run.parametros = TextoBorrado(run.ftp, nombre, run.dirWeb, run.carpeta);
@@ -95,9 +110,14 @@ void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
     run.programas.Esperar(pasos, borrado, std::nullopt, std::nullopt);
     if (run.programas.TerminoBien(borrado)) {
       borradosEnLaWeb.insert(nombre);
-    } else {
-      // The file stays on the web server and comes again with the next download.
-      FalloDePrograma(run, pasos, "Error al borrar en la Web: " + nombre, false);
+      continue;
+    }
+    // The file stays on the web server and comes again with the next download.
+    FalloDePrograma(run, pasos, "Error al borrar en la Web: " + nombre, false);
+    // Every later deletion would wait for the same server in vain.
+    if (pasos.If([&] { return borrado.handle != 0 && run.programas.CodigoSalida() == kZarizSinServidor; })) {
+      Estado(pasos, "No se puede conectar con el servidor FTP: no se borran los demás archivos de la Web");
+      break;
     }
   }
   Rotulo(pasos, "Borrando Archivos de la Web...Correcto!");

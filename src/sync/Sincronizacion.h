@@ -17,10 +17,11 @@ class StepRunner;
 struct ResultadoTrabajo {
   bool finalizado = false;       // the job reached "Finalizado"
   bool programaFallido = false;  // an outside program failed or could not be watched
+  bool archivoRetenido = false;  // a received file without its witness stayed on the web server
 
-  // 0 when the job ended on "Finalizado" and every outside program it started
-  // exited 0; 1 otherwise.
-  int EstadoSalida() const { return finalizado && !programaFallido ? 0 : 1; }
+  // 0 when the job ended on "Finalizado", every outside program it started
+  // exited 0 and every received file was dealt with; 1 otherwise.
+  int EstadoSalida() const { return finalizado && !programaFallido && !archivoRetenido ? 0 : 1; }
 };
 
 // The synchronization job of the window: the frame of a run, the upload and

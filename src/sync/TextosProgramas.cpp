@@ -25,6 +25,10 @@ std::string TextoBorrado(const ValoresFtp& ftp, std::string_view archivo, std::s
   return texto;
 }
 
+bool CabeEnTextoBorrado(std::string_view archivo) {
+  return archivo.find_first_of(std::string_view(";\r\n\0", 4)) == std::string_view::npos;
+}
+
 std::string TextoInterfaz(const SesionDatos& sesion) {
   return " @server=" + sesion.Servidor() + "; @dbname=" + sesion.BaseDeDatos() + "; @usuario=" + sesion.Usuario() +
          "; @Password=" + sesion.Password() + "; @ParametroAdicional=AUTO;";

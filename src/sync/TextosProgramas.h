@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,15 @@ std::string TextoTransferencia(std::string_view modo, const ValoresFtp& ftp, std
 // follows a semicolon and a blank, and it has no proxy fields.
 std::string TextoBorrado(const ValoresFtp& ftp, std::string_view archivo, std::string_view dirWeb,
                          std::string_view carpeta);
+
+// True when `archivo` stays one ARCHIVO value inside the deletion text: it
+// holds no ";" (which would close the field and let the rest of the name
+// add fields of its own, a PROXY say) and no line break or NUL.
+bool CabeEnTextoBorrado(std::string_view archivo);
+
+// The FTP client's exit code when it could not reach the server or log in
+// to it: no later run against that server can do better just then.
+inline constexpr uint32_t kZarizSinServidor = 2;
 
 // The parameter text of the export and import programs, with the session's
 // values unescaped; it starts with a blank.

@@ -63,6 +63,21 @@ class MasterDataE2e : public ::testing::Test {
     return site.Run(programs, "tramvel", {Site::LaunchText(job)});
   }
 
+  // Site B's own program folder, whose import runs the shell lines `first`
+  // before it does its work.
+  fs::path ProgramsWhoseImportFirstRuns(const std::string& first) {
+    const fs::path programs = folder_.path() / "programs B";
+    fs::create_directories(programs);
+    for (const char* name : {"tramvel", "zariz.exe", "INTERFACEENVIOMAESTROS.EXE"}) {
+      fs::copy_file(testing::ProgramDir() / name, programs / name);
+    }
+    fs::copy_file(testing::ProgramDir() / "INTERFACERECEPMAESTROS.EXE", programs / "import");
+    WriteFile(programs / "INTERFACERECEPMAESTROS.EXE",
+              "#!/bin/sh\n" + first + "\nexec '" + (programs / "import").string() + "' \"$@\"\n");
+    fs::permissions(programs / "INTERFACERECEPMAESTROS.EXE", fs::perms::owner_all);
+    return programs;
+  }
+
   void CheckBHoldsWhatAHolds() {
     for (const std::string& table : MasterTableNames()) EXPECT_EQ(b_.Rows(table), a_.Rows(table)) << table;
   }
@@ -111,23 +126,51 @@ TEST_F(MasterDataE2e, AFileReachingTheWebFolderAfterTheFetchIsNotDeleted) {
   StartServer();
   ASSERT_EQ(Tramvel(a_, "SUBIR").exitCode, 0);
 
-  // Site B's programs, its import preceded by another upload that lands
-  // while the download is under way, after its fetch.
-  const fs::path programs = folder_.path() / "programs B";
-  fs::create_directories(programs);
-  for (const char* name : {"tramvel", "zariz.exe", "INTERFACEENVIOMAESTROS.EXE"}) {
-    fs::copy_file(testing::ProgramDir() / name, programs / name);
-  }
-  fs::copy_file(testing::ProgramDir() / "INTERFACERECEPMAESTROS.EXE", programs / "import");
+  // Site B's import is preceded by another upload that lands while the
+  // download is under way, after its fetch.
   const fs::path late = WebFolder() / "TA_LLEGADA_TARDE.csv";
-  WriteFile(programs / "INTERFACERECEPMAESTROS.EXE", "#!/bin/sh\nprintf 'A\\r\\n1\\r\\n' > '" + late.string() +
-                                                         "'\nexec '" + (programs / "import").string() + "' \"$@\"\n");
-  fs::permissions(programs / "INTERFACERECEPMAESTROS.EXE", fs::perms::owner_all);
+  const fs::path programs = ProgramsWhoseImportFirstRuns("printf 'A\\r\\n1\\r\\n' > '" + late.string() + "'");
 
   const ProgramRun down = Tramvel(b_, "DESCARGAR", programs);
   ASSERT_EQ(down.exitCode, 0) << down.output << down.errors;
   CheckBHoldsWhatAHolds();
   EXPECT_EQ(FilesIn(WebFolder()), Names{"TA_LLEGADA_TARDE.csv"});
+}
+
+// The server goes away after the fetch, while site B imports: the first web
+// deletion finds nobody and the job stops deleting; every file is kept in
+// the inbox and on the server, and the next download takes it all again.
+TEST_F(MasterDataE2e, WithTheServerGoneAfterTheFetchTheDeletionsStopAndTheFilesComeAgain) {
+  FillMasterData(a_);
+  StartServer();
+  ASSERT_EQ(Tramvel(a_, "SUBIR").exitCode, 0);
+
+  // The import stops the server and goes on once it is dead (a zombie of
+  // this test's, which reaps it later).
+  const std::string pid = std::to_string(server_->Pid());
+  const fs::path programs =
+      ProgramsWhoseImportFirstRuns("kill -KILL " + pid + "\nwhile ! grep -q '^State:.*Z' /proc/" + pid + "/status; do :; done");
+
+  const ProgramRun down = Tramvel(b_, "DESCARGAR", programs);
+  EXPECT_EQ(down.exitCode, 1) << down.output << down.errors;
+  EXPECT_THAT(down.output,
+              HasSubstr("No se puede conectar con el servidor FTP: no se borran los demás archivos de la Web"));
+  std::size_t deletions = 0;
+  for (std::size_t at = down.output.find("Borrando procesados"); at != std::string::npos;
+       at = down.output.find("Borrando procesados", at + 1)) {
+    ++deletions;
+  }
+  EXPECT_EQ(deletions, 1u) << down.output;
+  CheckBHoldsWhatAHolds();
+  EXPECT_EQ(FilesIn(WebFolder()), MasterFileNames());
+  EXPECT_EQ(FilesIn(b_.Inbox()), MasterFileNames());
+
+  StartServer();
+  const ProgramRun again = Tramvel(b_, "DESCARGAR");
+  EXPECT_EQ(again.exitCode, 0) << again.output << again.errors;
+  CheckBHoldsWhatAHolds();
+  EXPECT_EQ(FilesIn(WebFolder()), Names{});
+  EXPECT_EQ(FilesIn(b_.Inbox()), Names{});
 }
 
 TEST_F(MasterDataE2e, ADownloadCutOffHalfWayLeavesNoPartOfItInTheInbox) {

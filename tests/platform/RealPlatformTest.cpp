@@ -42,6 +42,8 @@ TEST_F(RealPlatformTest, FileErrorsCarryWindowsNumbers) {
   EXPECT_EQ(FailureOf([&] { platform->DeleteFile("C:\\ENVIAR\\MISSING.TXT"); }), failure::kFileNotFound);
   EXPECT_EQ(FailureOf([&] { platform->CreateFolder("C:\\ENVIAR\\"); }), failure::kPathFileAccess);
   EXPECT_EQ(FailureOf([&] { platform->CreateFolder("C:\\NO\\SUCH\\"); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { platform->SyncFileSystem("C:\\NO\\SUCH\\"); }), failure::kFileNotFound);
+  EXPECT_EQ(FailureOf([&] { platform->SyncFileSystem("c:\\enviar\\a.txt"); }), 0);
   EXPECT_EQ(FailureOf([&] { platform->OpenFile("C:\\ENVIAR\\NONE.TXT", OpenMode::kRead); }), failure::kFileNotFound);
   EXPECT_EQ(FailureOf([&] { platform->OpenFile("C:\\ENVIAR", OpenMode::kRead); }), failure::kPathFileAccess);
   EXPECT_EQ(FailureOf([&] { platform->DeleteFile("c:\\enviar\\a.txt"); }), 0);

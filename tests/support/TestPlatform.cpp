@@ -76,8 +76,15 @@ std::unique_ptr<File> TestPlatform::OpenFile(const std::string& path, OpenMode m
                                        [this, path] { Hit(Op::kWriteFile, path); });
 }
 
+void TestPlatform::SyncFileSystem(const std::string& path) {
+  journal_.push_back("sync " + path);
+  Hit(Op::kSyncFileSystem, path);
+  PlatformWrapper::SyncFileSystem(path);
+}
+
 int64_t TestPlatform::StartProcess(const std::string& commandLine, WindowStyle style) {
   started_.push_back(commandLine);
+  journal_.push_back("start " + commandLine);
   Hit(Op::kStartProcess, commandLine);
   const int64_t id = PlatformWrapper::StartProcess(commandLine, style);
   if (endBeforeWatching_) AwaitEnd(id);

@@ -22,6 +22,7 @@ enum class Op {
   kWriteFile,
   kStartProcess,
   kOpenProcess,  // "fails" by giving handle 0
+  kSyncFileSystem,
 };
 
 // One message box as the code under test showed it, and how it was answered.
@@ -80,6 +81,9 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   const std::vector<WaitEvent>& WaitEvents() const { return waitEvents_; }
   const std::vector<Box>& Boxes() const { return boxes_; }
   const std::vector<std::string>& StartedCommandLines() const { return started_; }
+  // Started programs and file-system flushes in the order they came:
+  // "start <command line>", "sync <path>".
+  const std::vector<std::string>& Journal() const { return journal_; }
   const std::string& Output(OutputStream stream) const { return output_.at(stream); }
   int Pumps() const { return pumps_; }
 
@@ -89,6 +93,7 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   void DeleteFile(const std::string& path) override;
   void RenameFile(const std::string& from, const std::string& to) override;
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override;
+  void SyncFileSystem(const std::string& path) override;
   int64_t StartProcess(const std::string& commandLine, WindowStyle style) override;
   ProcessHandle OpenProcess(int64_t processId) override;
   DateTime Now() override { return now_; }
@@ -130,6 +135,7 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   std::deque<int> answers_;
   std::vector<Box> boxes_;
   std::vector<std::string> started_;
+  std::vector<std::string> journal_;
   std::map<OutputStream, std::string> output_{{OutputStream::kStandardOutput, {}}, {OutputStream::kStandardError, {}}};
   std::vector<Fault> faults_;
   std::function<void()> onPump_;

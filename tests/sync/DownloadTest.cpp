@@ -141,16 +141,73 @@ TEST_F(Download, AFailedWebDeletionKeepsThatFileAndFailsTheJob) {
   EXPECT_EQ(result.EstadoSalida(), 1);
 }
 
-TEST_F(Download, AFileWhoseWitnessFailedStaysInTheInbox) {
+// With the inbox's disk full the witness copy fails: the web server keeps
+// the file, which comes again with the next download.
+TEST_F(Download, AFileWhoseWitnessFailedStaysOnTheWebServerAndFailsTheJob) {
   Receive({"A.csv", "B.csv"});
-  platform.Fail(Op::kWriteFile, 1, true, Failure(failure::kDiskFull, "Disk full"), "TESTIGO\\2014-05\\06-1837\\A.csv");
+  platform.Fail(Op::kWriteFile, 1, false, Failure(failure::kDiskFull, "Disk full"), "TESTIGO");
   const ResultadoTrabajo result = Run(false);
-  EXPECT_TRUE(fs::exists(inbox / "A.csv"));
-  EXPECT_FALSE(fs::exists(inbox / "B.csv"));
   ASSERT_EQ(platform.Boxes().size(), 1u);
   EXPECT_EQ(platform.Boxes()[0].text, "Ha ocurrido un error en la copia del Archivo");
-  EXPECT_EQ(Recorded().size(), 4u);
-  EXPECT_EQ(result.EstadoSalida(), 0);
+  EXPECT_EQ(Recorded(), (std::vector<std::string>{Program("zariz.exe") + " " + kFetchText,
+                                                  Program("INTERFACERECEPMAESTROS.EXE") + " " + kInterfaceText,
+                                                  Program("zariz.exe") + " " + DeleteText("B.csv")}));
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Sin testigo, no se borra en la Web: A.csv"), lines.end());
+  EXPECT_TRUE(fs::exists(inbox / "A.csv"));
+  EXPECT_FALSE(fs::exists(inbox / "B.csv"));
+  EXPECT_EQ(captions.back(), "Finalizado");
+  EXPECT_EQ(result.EstadoSalida(), 1);
+}
+
+// Whatever put it in the inbox, a name that would add fields of its own to
+// the deletion text (a PROXY that receives the FTP password) is not sent.
+TEST_F(Download, ANameThatWouldChangeTheDeletionTextIsNotSent) {
+  Receive({"nota.txt;PROXY=127.0.0.1:21600", "A.csv"});
+  const ResultadoTrabajo result = Run(false);
+  EXPECT_EQ(Recorded().back(), Program("zariz.exe") + " " + DeleteText("A.csv"));
+  EXPECT_EQ(Recorded().size(), 3u);
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "Nombre no válido, no se borra en la Web: nota.txt;PROXY=127.0.0.1:21600"),
+            lines.end());
+  EXPECT_EQ(result.EstadoSalida(), 1);
+}
+
+TEST_F(Download, TheWitnessesReachTheDiskBeforeTheFirstWebDeletion) {
+  Receive({"A.csv", "B.csv"});
+  Run(false);
+  const auto started = [this](const std::string& name, const std::string& text) {
+    return "start " + Program(name) + " " + text;
+  };
+  EXPECT_EQ(platform.Journal(),
+            (std::vector<std::string>{started("zariz.exe", kFetchText),
+                                      started("INTERFACERECEPMAESTROS.EXE", kInterfaceText),
+                                      "sync C:\\RECIBIR\\TESTIGO", started("zariz.exe", DeleteText("A.csv")),
+                                      started("zariz.exe", DeleteText("B.csv"))}));
+}
+
+TEST_F(Download, AWitnessTreeThatCannotBeFlushedDeletesNothingOnTheWeb) {
+  Receive({"A.csv"});
+  platform.Fail(Op::kSyncFileSystem, 1, false, Failure(failure::kDeviceIo, "Device I/O error"));
+  const ResultadoTrabajo result = Run(false);
+  ASSERT_EQ(platform.Boxes().size(), 1u);
+  EXPECT_EQ(platform.Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
+  EXPECT_EQ(Recorded().size(), 2u);
+  EXPECT_TRUE(fs::exists(inbox / "A.csv"));
+  EXPECT_EQ(result.EstadoSalida(), 1);
+}
+
+// Exit code 2: the FTP client could not reach the server.
+TEST_F(Download, TheWebDeletionsStopAtTheFirstThatCannotReachTheServer) {
+  Receive({"A.csv", "B.csv", "C.csv"});
+  InstallStandIn(programs, "zariz.exe", std::vector<int>{0, 2, 0});
+  const ResultadoTrabajo result = Run(false);
+  EXPECT_EQ(Recorded().size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 6, lines.end() - 3),
+            (std::vector<std::string>{
+                "Borrando procesados...A.csv", "Error al borrar en la Web: A.csv",
+                "No se puede conectar con el servidor FTP: no se borran los demás archivos de la Web"}));
+  for (const char* name : {"A.csv", "B.csv", "C.csv"}) EXPECT_TRUE(fs::exists(inbox / name)) << name;
+  EXPECT_EQ(result.EstadoSalida(), 1);
 }
 
 }  // namespace

@@ -47,10 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                             c.index);
     });
 
-TEST(ZarizIsMissingFolderTest, OnlyAFolderTheServerWillNotEnter) {
-  EXPECT_TRUE(IsMissingFolder(CurlOutcome{CURLE_REMOTE_ACCESS_DENIED, 550, {}}));
-  EXPECT_FALSE(IsMissingFolder(CurlOutcome{CURLE_REMOTE_ACCESS_DENIED, 530, {}}));
-  EXPECT_FALSE(IsMissingFolder(CurlOutcome{CURLE_QUOTE_ERROR, 550, {}}));
+TEST(ZarizCouldNotEnterFolderTest, OnlyAFolderTheServerWillNotEnter) {
+  EXPECT_TRUE(CouldNotEnterFolder(CurlOutcome{CURLE_REMOTE_ACCESS_DENIED, 550, {}}));
+  EXPECT_FALSE(CouldNotEnterFolder(CurlOutcome{CURLE_REMOTE_ACCESS_DENIED, 530, {}}));
+  EXPECT_FALSE(CouldNotEnterFolder(CurlOutcome{CURLE_QUOTE_ERROR, 550, {}}));
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ class FtpTestServer {
   // 0 when the server did not come up (its log says why).
   int Port() const { return port_; }
   std::string Host() const { return "127.0.0.1:" + std::to_string(port_); }
+  // The server's process, for a test whose outside program stops it.
+  pid_t Pid() const { return pid_; }
   void Stop();
 
  private:

@@ -128,6 +128,65 @@ TEST_F(ZarizE2e, FetchOfAWebFolderThatDoesNotExistBringsNothing) {
   EXPECT_EQ(EntriesOf(Inbox()), Names{"Estados.txt"});
 }
 
+// Names a hostile or careless sender may give web files. Each stays on the
+// server, is told on standard error, and holds back nothing else.
+TEST_F(ZarizE2e, FetchSkipsAndTellsEachNameThatCannotBeTakenAndFetchesTheRest) {
+  const struct {
+    const char* onServer;
+    const char* told;  // how standard error names it
+  } hostile[] = {
+      {"nota.txt;PROXY=127.0.0.1:21600", "omitido nota.txt;PROXY=127.0.0.1:21600: su nombre lleva \";\""},
+      {"MA_CLIENTES.csv;PROXY=", "omitido MA_CLIENTES.csv;PROXY=: su nombre lleva \";\""},
+      {"..\\..\\victim2.txt", "omitido ..\\..\\victim2.txt: su nombre lleva una barra"},
+      {"a\rb.csv", "omitido b.csv: el servidor no lo entrega"},  // the listing splits it in two lines
+      {"tab\tname.csv", "omitido tab\\x09name.csv: su nombre lleva un carácter de control"},
+      {"x\nhalf.csv", "omitido half.csv: el servidor no lo entrega"},  // the listing splits it in two lines
+      {".zariz", "omitido .zariz: es un nombre reservado"},
+      {"TESTIGO", "omitido TESTIGO: es un nombre reservado"},
+      {"historico/2013.csv", "omitido historico: es una carpeta"},
+  };
+  for (const auto& c : hostile) WriteFile(WebFolder() + "/" + c.onServer, "not to be fetched");
+  WriteFile(WebFolder() + "/MA_CLIENTES.csv", "rows");
+  WriteFile(WebFolder() + "/MA_ARTICULOS.csv", "more rows");
+
+  const ProgramRun fetched = Zariz(FetchText(StartServer()));
+
+  EXPECT_EQ(fetched.exitCode, 0) << fetched.errors;
+  EXPECT_EQ(EntriesOf(Inbox()), (Names{"MA_ARTICULOS.csv", "MA_CLIENTES.csv"}));
+  EXPECT_EQ(ReadFile(Inbox() + "/MA_CLIENTES.csv"), "rows");
+  for (const auto& c : hostile) EXPECT_THAT(fetched.errors, HasSubstr("zariz: " + std::string(c.told)));
+  EXPECT_EQ(EntriesOf(WebFolder()).size(), std::size(hostile) + 2);
+}
+
+// An account that may not list the web folder, or not even enter it, must
+// not read as one with nothing to download, nor a deletion there as done.
+struct Account {
+  const char* name;
+  const char* rights;  // pyftpdlib's: e enters a folder, l lists it, d deletes
+  bool mayDelete;
+};
+
+class ZarizRefused : public ZarizE2e, public ::testing::WithParamInterface<Account> {};
+
+TEST_P(ZarizRefused, AFolderTheAccountMayNotListIsAFailureNotAnEmptyFolder) {
+  WriteFile(WebFolder() + "/MA_CLIENTES.csv", "rows");
+  const std::string host = StartServer({"--perm", GetParam().rights});
+
+  const ProgramRun fetched = Zariz(FetchText(host));
+  EXPECT_EQ(fetched.exitCode, 3) << fetched.output;
+  EXPECT_THAT(fetched.errors, HasSubstr("no se pudo listar la carpeta web"));
+  EXPECT_THAT(fetched.output, ::testing::Not(HasSubstr("no existe")));
+  EXPECT_THAT(EntriesOf(Inbox()), IsEmpty());
+
+  const ProgramRun deleted = Zariz(DeleteText(host, "MA_CLIENTES.csv"));
+  EXPECT_EQ(deleted.exitCode == 0, GetParam().mayDelete) << deleted.output << deleted.errors;
+  EXPECT_EQ(EntriesOf(WebFolder()).empty(), GetParam().mayDelete);
+}
+
+INSTANTIATE_TEST_SUITE_P(Accounts, ZarizRefused,
+                         ::testing::Values(Account{"NoList", "erdfw", true}, Account{"NoEnter", "lrdfw", false}),
+                         [](const ::testing::TestParamInfo<Account>& c) { return std::string(c.param.name); });
+
 TEST_F(ZarizE2e, DeleteTextDeletesTheOneNamedFile) {
   WriteFile(WebFolder() + "/MA_ARTICULOS.csv", "a");
   WriteFile(WebFolder() + "/MA_CLIENTES.csv", "c");

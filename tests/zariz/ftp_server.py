@@ -106,6 +106,8 @@ def main():
     parser.add_argument("--root", required=True, help="the folder the user logs in to")
     parser.add_argument("--user", default="qa417205")
     parser.add_argument("--password", default="Pol1984")
+    parser.add_argument("--perm", default="elradfmwMT",
+                        help="the account's rights, as pyftpdlib writes them (e: enter a folder, l: list it)")
     parser.add_argument("--cut", action="append", default=[], metavar="NAME",
                         help="every download of NAME breaks off half-way")
     parser.add_argument("--cut-once", action="append", default=[], metavar="NAME",
@@ -119,7 +121,7 @@ def main():
     args = parser.parse_args()
 
     authorizer = DummyAuthorizer()
-    authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
+    authorizer.add_user(args.user, args.password, args.root, perm=args.perm)
 
     if args.tls_certificate:
         from pyftpdlib.handlers import TLS_FTPHandler

@@ -42,7 +42,7 @@ Verdict Judge(const CurlOutcome& outcome, bool serverAnsweredBefore) {
   }
 }
 
-bool IsMissingFolder(const CurlOutcome& outcome) {
+bool CouldNotEnterFolder(const CurlOutcome& outcome) {
   return outcome.response == 550 &&
          (outcome.code == CURLE_REMOTE_ACCESS_DENIED || outcome.code == CURLE_REMOTE_FILE_NOT_FOUND);
 }

@@ -27,9 +27,9 @@ struct Verdict {
 // the server ever answered this run counts as not reaching it.
 Verdict Judge(const CurlOutcome& outcome, bool serverAnsweredBefore);
 
-// The server would not change into the folder (550): in this system a web
-// folder that does not exist yet simply holds nothing.
-bool IsMissingFolder(const CurlOutcome& outcome);
+// The server would not change into the folder (550): it does not exist, or
+// the account may not enter it; WebFolderIsMissing (Job.h) tells which.
+bool CouldNotEnterFolder(const CurlOutcome& outcome);
 
 // One line for standard error: curl's words, its detail, the server's code.
 std::string Describe(const CurlOutcome& outcome);

@@ -23,12 +23,14 @@ void FetchFolder(const Job& job) {
   std::string answer;
   const CurlOutcome listed =
       job.retry.Run(job.session, job.report, [&] { return job.session.ListNames(job.folderUrl, answer); });
-  if (IsMissingFolder(listed)) {
+  if (CouldNotEnterFolder(listed) && WebFolderIsMissing(job)) {
     job.report.File("la carpeta web " + job.parameters.webFolder + " no existe: nada que descargar");
     return;
   }
   if (!listed.Ok()) {
-    job.report.Problem(job.session.Judge(listed).exit,
+    // A listing refused is no empty folder: the job must not go on as if
+    // nothing had been sent.
+    job.report.Problem(CouldNotEnterFolder(listed) ? ExitCode::kTransfer : job.session.Judge(listed).exit,
                        "no se pudo listar la carpeta web " + job.parameters.webFolder + ": " + Describe(listed));
     return;
   }
@@ -36,6 +38,12 @@ void FetchFolder(const Job& job) {
   std::vector<std::unique_ptr<PartialDownload>> received;
   for (const std::string& name : ParseNameList(answer)) {
     if (IsPartName(name)) continue;  // still being sent by someone
+    // One name that cannot be taken must not hold back the rest of the
+    // delivery, run after run: it stays on the server, told about here.
+    if (const std::string why = WhyNotFetched(name); !why.empty()) {
+      job.report.Note("omitido " + Printable(name) + ": " + why);
+      continue;
+    }
     auto part = std::make_unique<PartialDownload>(job.localFolder, name);
     if (!part->IsOpen()) {
       job.report.Problem(ExitCode::kLocalFile, part->Error());
@@ -45,8 +53,13 @@ void FetchFolder(const Job& job) {
       if (!part->Restart()) return CurlOutcome{CURLE_WRITE_ERROR, 0, part->Error()};
       return job.session.Download(FileUrl(job.folderUrl, name), *part);
     });
-    if (outcome.code == CURLE_REMOTE_FILE_NOT_FOUND && IsWebFolder(job, name)) {
-      job.report.File("omitido " + name + ": es una carpeta");
+    if (outcome.code == CURLE_REMOTE_FILE_NOT_FOUND) {
+      // Listed but not handed over: a folder, a file gone since the listing,
+      // or one line of a name no command can ask for. Nothing of it was
+      // received, so nothing of it is deleted on the server either.
+      const std::string why =
+          IsWebFolder(job, name) ? "es una carpeta" : "el servidor no lo entrega: " + Describe(outcome);
+      job.report.Note("omitido " + Printable(name) + ": " + why);
       continue;
     }
     if (!outcome.Ok()) {

@@ -93,17 +93,28 @@ std::string PercentEncode(std::string_view text) {
   return out;
 }
 
-std::string FolderUrl(const FtpServer& server, std::string_view webFolder) {
-  std::string url = "ftp://" + server.host + ":" + std::to_string(server.port) + "/";
+std::vector<std::string> WebFolderSegments(std::string_view webFolder) {
+  std::vector<std::string> segments;
   std::size_t start = 0;
   while (start <= webFolder.size()) {
     std::size_t end = webFolder.find_first_of("/\\", start);
     if (end == std::string_view::npos) end = webFolder.size();
     const std::string_view segment = webFolder.substr(start, end - start);
-    if (!segment.empty() && segment != ".") url += PercentEncode(segment) + "/";
+    if (!segment.empty() && segment != ".") segments.emplace_back(segment);
     start = end + 1;
   }
+  return segments;
+}
+
+std::string FolderUrl(const FtpServer& server, const std::vector<std::string>& segments, std::size_t depth) {
+  std::string url = "ftp://" + server.host + ":" + std::to_string(server.port) + "/";
+  for (std::size_t i = 0; i < depth && i < segments.size(); ++i) url += PercentEncode(segments[i]) + "/";
   return url;
+}
+
+std::string FolderUrl(const FtpServer& server, std::string_view webFolder) {
+  const std::vector<std::string> segments = WebFolderSegments(webFolder);
+  return FolderUrl(server, segments, segments.size());
 }
 
 std::string FileUrl(std::string_view folderUrl, std::string_view name) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tramvel::zariz {
 
@@ -20,6 +21,13 @@ std::optional<FtpServer> ParseServer(std::string_view text);
 // clientes/Vorin\"); empty and "." segments mean nothing and are dropped, so
 // a leading slash does not turn it into an absolute path.
 std::string FolderUrl(const FtpServer& server, std::string_view webFolder);
+
+// The folder names of DIRWEB, outermost first, as FolderUrl reads them.
+std::vector<std::string> WebFolderSegments(std::string_view webFolder);
+
+// The URL of the folder that the first `depth` segments name (the login
+// folder for 0).
+std::string FolderUrl(const FtpServer& server, const std::vector<std::string>& segments, std::size_t depth);
 
 // The URL of one file in a folder URL.
 std::string FileUrl(std::string_view folderUrl, std::string_view name);

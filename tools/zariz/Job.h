@@ -19,6 +19,12 @@ struct Job {
   Report& report;
 };
 
+// The server would not change into the web folder (CouldNotEnterFolder):
+// true only when the folder above it does not list it, that is, when it does
+// not exist yet and so holds nothing; false when it exists but may not be
+// entered, or nothing above it can be listed to tell.
+bool WebFolderIsMissing(const Job& job);
+
 // DOWNLOAD=NO: every file directly in the local folder to the web folder.
 void SendFolder(const Job& job);
 // DOWNLOAD=SI: every file directly in the web folder to the local folder.

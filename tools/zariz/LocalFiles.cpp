@@ -121,7 +121,7 @@ ssize_t SourceFile::Read(char* buffer, std::size_t size) {
   }
 }
 
-std::string PartFolder(const std::string& folder) { return LocalPath(folder, ".zariz"); }
+std::string PartFolder(const std::string& folder) { return LocalPath(folder, std::string(kPartFolderName)); }
 
 void RemovePartFolderIfEmpty(const std::string& folder) { ::rmdir(PartFolder(folder).c_str()); }
 

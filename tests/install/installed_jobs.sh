@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Installs the build into a prefix of its own and runs, from <prefix>/bin and
+# with nothing but what the installation laid there, what a site does: syd
+# makes the embedded database from the script beside it, tramvel uploads
+# (SUBIR) to a pyftpdlib server on 127.0.0.1 and downloads it back
+# (DESCARGAR). The configuration is the installed RO000vu.INI, found beside
+# the programs, with the server's port written into it; a second install over
+# the folder must keep it.
+#
+# Usage: installed_jobs.sh CMAKE BUILD_DIR FTP_SERVER_SCRIPT
+set -euo pipefail
+cmake=$1
+build_dir=$2
+server_script=$3
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tramvel-install-XXXXXX")
+server_pid=
+cleanup() {
+  if [ -n "$server_pid" ]; then
+    kill "$server_pid" 2>/dev/null || true
+    wait "$server_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "installed_jobs: $*" >&2; exit 1; }
+
+"$cmake" --install "$build_dir" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log" >&2; fail "cmake --install failed"; }
+bin=$work/prefix/bin
+for name in tramvel syd zariz.exe INTERFACEENVIOMAESTROS.EXE INTERFACERECEPMAESTROS.EXE RO000vu.INI COMPLETO.SQL completodwe.sql; do
+  [ -f "$bin/$name" ] || fail "$name is missing from the installed program folder"
+done
+
+mkdir -p "$work/server" "$work/C" "$work/tmp"
+coproc SERVER { exec /usr/bin/python3 "$server_script" --root "$work/server" 2>"$work/server.log"; }
+server_pid=$SERVER_PID
+if ! read -r -t 30 port <&"${SERVER[0]}"; then
+  cat "$work/server.log" >&2
+  fail "the FTP server did not start"
+fi
+sed -i "s/^Servidor=.*/Servidor=127.0.0.1:$port/" "$bin/RO000vu.INI"
+
+# A second install over the folder keeps the site's configuration.
+"$cmake" --install "$build_dir" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log" >&2; fail "the second cmake --install failed"; }
+grep -qx "Servidor=127.0.0.1:$port" "$bin/RO000vu.INI" || fail "a second install replaced the site's RO000vu.INI"
+
+# No display and no TRAMVEL_INI: boxes go to standard error, the
+# configuration is the one beside the program.
+site() {
+  local status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY -u TRAMVEL_INI TRAMVEL_DRIVE_C="$work/C" TEMP="$work/tmp" TMP="$work/tmp" \
+    timeout 60 "$@" >>"$work/jobs.log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    cat "$work/jobs.log" >&2
+    fail "$(basename "$1") ${*:2} ended with status $status"
+  fi
+}
+conexion="@Server=LOCAL;@DbName=GESTION;@Usuario=sa;@Password=x;"
+tablas=(MA_ARTICULOS MA_CLIENTES MA_DESTINATARIOS TA_DISTLOCALIDADES TA_TARIFAS_ARTICULOS)
+web=$work/server/Public_html/clientes/Vorin
+
+site "$bin/syd" "$conexion" crear-base COMPLETO.SQL
+[ -f "$work/C/TRAMVEL/DATOS/LOCAL/GESTION.sqlite" ] || fail "syd made no database under the installed configuration's folder"
+
+site "$bin/tramvel" "@ParametroAdicional=SUBIR;$conexion"
+for tabla in "${tablas[@]}"; do
+  [ -f "$web/$tabla.csv" ] || fail "the upload did not bring $tabla.csv to the server"
+done
+
+site "$bin/tramvel" "@ParametroAdicional=DESCARGAR;$conexion"
+[ -z "$(ls -A "$web")" ] || fail "the download left files on the server: $(ls "$web")"
+for tabla in "${tablas[@]}"; do
+  [ -n "$(find "$work/C/RECIBIR/TESTIGO" -name "$tabla.csv")" ] || fail "no witness copy of $tabla.csv"
+done
+echo "installed_jobs: both jobs ran from $bin"
