@@ -2,8 +2,9 @@
 -- Creates the configuration table with its one settings row, the users, menu
 -- and task tables, the access log Control_Acceso, the error table AUX_ERR,
 -- the master tables of customers, consignees, articles, distances and
--- article tariffs, the routing tables MV_RUTEOCAB and MV_RUTEO, and the
--- views of pending returns and of trip valuation.
+-- article tariffs, the routing tables MV_RUTEOCAB and MV_RUTEO, every other
+-- table that the schema upgrade adds columns to, and the views of pending
+-- returns and of trip valuation.
 --
 -- The database it leaves stands at the schema date 02/07/2004
 -- (TA_CONFIGURACION.FHUPDATE), the key of the first dated upgrade step, so
@@ -185,6 +186,189 @@ CREATE TABLE MV_RUTEO (
     UD NVARCHAR(4) NULL,
     Cantidad FLOAT NULL DEFAULT 0,
     Devolucion FLOAT NULL DEFAULT 0
+)
+GO
+
+-- The tables that the upgrade adds columns to besides those above. Each
+-- holds its key and the columns of the undated older upgrades; the columns
+-- of later dates come from their dated steps.
+CREATE TABLE TA_ORIGEN_DEST (
+    Codigo NVARCHAR(4) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_TA_ORIGEN_DEST PRIMARY KEY (Codigo)
+)
+GO
+
+-- The follow-up events of a delivery note (IdRemito is MV_RUTEOCAB.ID).
+CREATE TABLE MV_SEGUIMIENTO (
+    ID INT IDENTITY(1,1) NOT NULL,
+    IdRemito INT NULL,
+    Fecha DATETIME NULL,
+    Estado NVARCHAR(4) NULL
+)
+GO
+
+-- The tasks of a delivery (a table despite its V_ prefix: the upgrade adds
+-- MULTIPLICAPOR to it).
+CREATE TABLE V_TA_TAREAS (
+    Codigo NVARCHAR(4) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_V_TA_TAREAS PRIMARY KEY (Codigo)
+)
+GO
+
+CREATE TABLE TA_PROVINCIAS (
+    Codigo NVARCHAR(4) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_TA_PROVINCIAS PRIMARY KEY (Codigo)
+)
+GO
+
+CREATE TABLE TA_DEPOSITO (
+    IdDeposito NVARCHAR(4) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_TA_DEPOSITO PRIMARY KEY (IdDeposito)
+)
+GO
+
+-- The storage positions of a warehouse.
+CREATE TABLE MA_POSIC (
+    IdDeposito NVARCHAR(4) NOT NULL,
+    IdPosicion NVARCHAR(25) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_MA_POSIC PRIMARY KEY (IdDeposito, IdPosicion)
+)
+GO
+
+-- Stock movements; Cantidad admits no Null (the upgrade of 06/09/2006
+-- relies on it).
+CREATE TABLE MV_STOCK (
+    ID INT IDENTITY(1,1) NOT NULL,
+    FECHA DATETIME NULL,
+    Cliente NVARCHAR(16) NULL,
+    IDArticulo NVARCHAR(25) NULL,
+    IdDeposito NVARCHAR(4) NULL,
+    Cantidad FLOAT NOT NULL DEFAULT 0
+)
+GO
+
+-- The normal freight tariff per zone, from a quantity on.
+CREATE TABLE TA_TARIFA_NORMAL (
+    ID INT IDENTITY(1,1) NOT NULL,
+    TipoTarifa NVARCHAR(4) NULL,
+    Fecha DATETIME NULL,
+    Importe MONEY NULL,
+    CantidadDesde FLOAT NULL DEFAULT 0,
+    ZONA NVARCHAR(7) NULL,
+    Adic_SeguroMinimo MONEY NULL
+)
+GO
+
+CREATE TABLE TA_ESTADOS (
+    Codigo NVARCHAR(4) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_TA_ESTADOS PRIMARY KEY (Codigo)
+)
+GO
+
+CREATE TABLE TA_TIPOVIAJE (
+    Codigo NVARCHAR(4) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_TA_TIPOVIAJE PRIMARY KEY (Codigo)
+)
+GO
+
+-- The arrival of a trip at a warehouse.
+CREATE TABLE MV_CONTROL_INGRESOS (
+    ID INT IDENTITY(1,1) NOT NULL,
+    Nro_Viaje NVARCHAR(20) NULL,
+    INICIO SMALLDATETIME NULL
+)
+GO
+
+-- Work rows of the routing, one per article line being prepared.
+CREATE TABLE TMP_RUTEO (
+    ID INT IDENTITY(1,1) NOT NULL,
+    IdRemito INT NULL,
+    IdArticulo NVARCHAR(25) NULL,
+    Cantidad FLOAT NULL DEFAULT 0
+)
+GO
+
+-- Stock applications: a header and its lines.
+CREATE TABLE MV_APLIC_STK (
+    ID INT IDENTITY(1,1) NOT NULL,
+    Fecha DATETIME NULL,
+    IdComprobante NVARCHAR(20) NULL
+)
+GO
+
+CREATE TABLE MV_APLIC_STKDET (
+    ID INT IDENTITY(1,1) NOT NULL,
+    IdAplicacion INT NULL,
+    IdArticulo NVARCHAR(25) NULL,
+    Cantidad FLOAT NULL DEFAULT 0
+)
+GO
+
+CREATE TABLE TA_UNIDAD (
+    Codigo NVARCHAR(4) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    CONSTRAINT PK_TA_UNIDAD PRIMARY KEY (Codigo)
+)
+GO
+
+CREATE TABLE MA_VEHICULOS (
+    Codigo NVARCHAR(10) NOT NULL,
+    Descripcion NVARCHAR(50) NULL,
+    TIPO_VEHICULO NVARCHAR(4) NULL,
+    CONSTRAINT PK_MA_VEHICULOS PRIMARY KEY (Codigo)
+)
+GO
+
+-- Work rows of the stock valuation per trip.
+CREATE TABLE AUX_MV_STOCK (
+    ID INT IDENTITY(1,1) NOT NULL,
+    IDArticulo NVARCHAR(25) NULL,
+    Cantidad FLOAT NULL DEFAULT 0,
+    ImpFletIda MONEY NULL DEFAULT 0,
+    ImpFacIda MONEY NULL DEFAULT 0,
+    ImpFletVuelta MONEY NULL DEFAULT 0,
+    ImpFacVuelta MONEY NULL DEFAULT 0,
+    ImpTotalFac MONEY NULL DEFAULT 0,
+    ImpTotalFlet MONEY NULL DEFAULT 0,
+    EsVacio BIT NULL DEFAULT 0,
+    IdCategoria NVARCHAR(4) NULL
+)
+GO
+
+-- Code equivalences with other systems.
+CREATE TABLE TA_EQUIV (
+    Tabla NVARCHAR(50) NOT NULL,
+    Codigo NVARCHAR(25) NOT NULL,
+    Equivalente NVARCHAR(25) NULL,
+    Especial BIT NULL DEFAULT 0,
+    CONSTRAINT PK_TA_EQUIV PRIMARY KEY (Tabla, Codigo)
+)
+GO
+
+-- Consignment notes and their tariffs.
+CREATE TABLE MV_CPORTE (
+    ID INT IDENTITY(1,1) NOT NULL,
+    Nro_CPorte NVARCHAR(20) NULL,
+    Fecha DATETIME NULL,
+    TC_FACTURA NVARCHAR(4) NULL,
+    Devolucion BIT NULL,
+    Destinatario_Codigo NVARCHAR(16) NULL,
+    Destinatario_Sucursal NVARCHAR(6) NULL
+)
+GO
+
+CREATE TABLE MV_CPORTE_Tarifas (
+    ID INT IDENTITY(1,1) NOT NULL,
+    IdCPorte INT NULL,
+    Importe MONEY NULL,
+    ZONA NVARCHAR(7) NULL
 )
 GO
 

@@ -17,6 +17,7 @@
 #include "platform/RealPlatform.h"
 #include "platform/ado/sqlite/SqliteEngine.h"
 #include "startup/LaunchParameters.h"
+#include "SydEsquema.h"
 
 namespace {
 
@@ -40,6 +41,13 @@ Subcommands:
   ver-vistas FILE                          runs the SQL script FILE (batches separated
                                            by GO lines) on the database
   cfg COLUMN                               prints COLUMN of the configuration table
+  verificar-campos [--confirmar]           brings the schema up to date (VerificaCampos,
+                                           called again while the schema date moves),
+                                           printing the date after each call; questions
+                                           take their default answer, or Yes with
+                                           --confirmar; exit 1 when it stops short
+  estado-esquema                           prints the schema date, the upgrade step it
+                                           keys and how many steps remain
 
 A script named without a folder is looked for in the program folder. Errors of
 a script's batches are written to Script<h><m><s>.TXT in the temporary folder.
@@ -150,6 +158,10 @@ int Cfg(Invocacion& in) {
   return 0;
 }
 
+int VerificarCampos(Invocacion& in) { return tramvel::syd::VerificarCampos(in.platform, in.dll, in.args); }
+
+int EstadoEsquema(Invocacion& in) { return tramvel::syd::EstadoEsquema(in.dll, in.args); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -180,6 +192,8 @@ int main(int argc, char** argv) {
       {"crear-base", CrearBase},
       {"ver-vistas", VerVistas},
       {"cfg", Cfg},
+      {"verificar-campos", VerificarCampos},
+      {"estado-esquema", EstadoEsquema},
   };
   const auto it = subcomandos.find(args[0]);
   if (it == subcomandos.end()) return Fallo("unknown subcommand '" + args[0] + "'; see syd --help");

@@ -12,4 +12,9 @@ SesionDatos& Dll_SYD::Sesion() {
   return *sesion_;
 }
 
+VentanaEspera& Dll_SYD::Espera() {
+  if (!espera_) espera_ = std::make_unique<VentanaEspera>(platform_);
+  return *espera_;
+}
+
 }  // namespace tramvel

@@ -6,6 +6,7 @@
 
 #include "common/components/SesionDatos.h"
 #include "common/components/Utilidades.h"
+#include "common/components/VentanaEspera.h"
 
 namespace tramvel {
 
@@ -68,6 +69,18 @@ class Dll_SYD {
 
   // ----- schema upgrade -----
 
+  // Brings the schema up to the last dated step this build knows: reads the
+  // schema date (TA_CONFIGURACION.FHUPDATE), runs the step it keys and goes
+  // on with the date that step wrote, asking the operator before the early
+  // steps. One workstation at a time: a call that finds another upgrading
+  // says so and changes nothing. A step the operator refuses ends the call.
+  // Once a pass has had to advance a date that keys no step, a failure is
+  // no longer shown to the operator but raised to the caller. A call also
+  // ends after the pass that started from 03/09/2004: the loop's test reads
+  // the date its pass started from, so a database at 02/07/2004 takes two
+  // calls to reach the final key.
+  void VerificaCampos();
+
   // Runs a script of batches separated by GO lines on the object's session.
   // Every batch runs; a pass that met a missing object (208) runs the set
   // again, up to 20 passes, the "drop " batches only in the first. Objects
@@ -80,11 +93,13 @@ class Dll_SYD {
  private:
   Utilidades& Util();
   SesionDatos& Sesion();
+  VentanaEspera& Espera();
 
   Platform& platform_;
   Attendance attendance_;
   std::unique_ptr<Utilidades> utilidades_;
   std::unique_ptr<SesionDatos> sesion_;
+  std::unique_ptr<VentanaEspera> espera_;
 };
 
 }  // namespace tramvel

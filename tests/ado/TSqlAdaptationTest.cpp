@@ -88,8 +88,23 @@ const Case kCases[] = {
     {"-- comentario\nSELECT 1 /* otro */ AS a;SELECT 2;", {"SELECT 1 AS a", "SELECT 2"}},
     {"EXEC  sp_addlogin N'x', 'y' EXEC sp_addsrvrolemember N'x', sysadmin",
      {"EXEC sp_addlogin 'x', 'y'", "EXEC sp_addsrvrolemember 'x', sysadmin"}},
+    // a guard that asks the catalogue for the object its DROP or CREATE names
     {"IF EXISTS (SELECT * FROM sysobjects WHERE name = 'X')\nDROP TABLE X\nCREATE TABLE X (a int)",
-     {"IF EXISTS (SELECT * FROM sysobjects WHERE name = 'X') DROP TABLE X CREATE TABLE X (a int)"}},
+     {"DROP TABLE IF EXISTS X", "CREATE TABLE X (a int)"}},
+    {"if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[V_X]') and "
+     "OBJECTPROPERTY(id, N'IsView') = 1)\ndrop view [dbo].[V_X]",
+     {"drop view IF EXISTS \"V_X\""}},
+    {"IF EXISTS (SELECT name FROM sys.indexes WHERE name = 'IX_A') DROP INDEX IX_A ON T", {"DROP INDEX IF EXISTS IX_A"}},
+    {"IF NOT EXISTS (SELECT * FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = 'T')\n"
+     "CREATE TABLE T (a nvarchar(4), b int)",
+     {"CREATE TABLE IF NOT EXISTS T (a nvarchar(4) COLLATE NOCASE, b int)"}},
+    {"IF NOT EXISTS (SELECT * FROM sysobjects WHERE name = 'IX') CREATE UNIQUE INDEX IX ON T (a)",
+     {"CREATE UNIQUE INDEX IF NOT EXISTS IX ON T (a)"}},
+    // guards of anything else stay as they are, for SQLite to refuse
+    {"IF EXISTS (SELECT * FROM T WHERE a = 1) DELETE FROM T",
+     {"IF EXISTS (SELECT * FROM T WHERE a = 1) DELETE FROM T"}},
+    {"IF NOT EXISTS (SELECT * FROM sysobjects WHERE name = 'P') DROP VIEW P",
+     {"IF NOT EXISTS (SELECT * FROM sysobjects WHERE name = 'P') DROP VIEW P"}},
     // DROP INDEX in T-SQL's forms
     {"DROP INDEX T.IX_A", {"DROP INDEX IX_A"}},
     {"DROP INDEX IX_A ON T", {"DROP INDEX IX_A"}},

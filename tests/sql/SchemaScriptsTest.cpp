@@ -16,6 +16,8 @@
 #include "platform/ado/Recordset.h"
 #include "platform/ado/Variant.h"
 #include "platform/ado/sqlite/SqliteEngine.h"
+#include "platform/TextCase.h"
+#include "upgrade/CatalogoEsquema.h"
 
 namespace {
 
@@ -224,6 +226,57 @@ TEST_F(SchemaScripts, ViewsSelectPendingReturnsAndValuationLines) {
   // Once the return document is made, nothing of that delivery is pending.
   connection->Execute("UPDATE MV_RUTEOCAB SET Dev_CP_Let = 'R', Dev_CP_Suc = '0001', Dev_CP_Nro = '00000001'");
   EXPECT_EQ(CountRows(*connection, "SELECT * FROM Ql_DevolPendiente WHERE Nro_Viaje = 'V1'"), 0);
+}
+
+std::vector<tramvel::Accion> EveryAction() {
+  using namespace tramvel;
+  std::vector<Accion> all;
+  const auto add = [&](std::span<const Accion> actions) { all.insert(all.end(), actions.begin(), actions.end()); };
+  add(PreparacionFechaDeEsquema());
+  add(PreparacionClaves());
+  add(PreparacionSiempre());
+  for (const BloqueAnterior& block : BloquesAnteriores()) add(block.acciones);
+  for (const PasoFechado& step : PasosFechados()) add(step.acciones);
+  return all;
+}
+
+// The upgrade adds columns to these tables: a database made by the base
+// schema has them all, whichever step it starts from.
+TEST_F(SchemaScripts, BaseSchemaHasEveryTableTheUpgradeAddsColumnsTo) {
+  auto connection = Fresh("DEMO");
+  RunScript(*connection, "COMPLETO.SQL");
+  for (const tramvel::Accion& action : EveryAction()) {
+    if (action.tipo == tramvel::TipoAccion::kCampo) {
+      EXPECT_TRUE(connection->TableExists(std::string(action.texto))) << action.texto;
+    }
+  }
+}
+
+// Every script the upgrade names lies in sql/ (found without regard to
+// letter case, as the program folder finds it), and runs on a database made
+// by the base schema, twice, with nothing but "already exists". The column
+// of 11062004-CantDesdeTarifas.sql is in the base schema, and the upgrade
+// runs that script only while the column is missing.
+TEST_F(SchemaScripts, EveryUpgradeScriptRunsTwiceOnTheBaseSchema) {
+  auto connection = Fresh("DEMO");
+  RunScript(*connection, "COMPLETO.SQL");
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(TRAMVEL_SQL_DIR)) {
+    files.push_back(entry.path().filename().string());
+  }
+  for (const tramvel::Accion& action : EveryAction()) {
+    if (action.tipo != tramvel::TipoAccion::kScript && action.tipo != tramvel::TipoAccion::kScriptEnEspera) continue;
+    SCOPED_TRACE(std::string(action.texto));
+    const auto found = std::find_if(files.begin(), files.end(),
+                                    [&](const std::string& f) { return tramvel::EqualsIgnoreCase(f, action.texto); });
+    ASSERT_NE(found, files.end());
+    const std::string text = tramvel::testing::ReadFile(ScriptPath(found->c_str()));
+    EXPECT_NE(text.find("\r\n"), std::string::npos);
+    if (tramvel::EqualsIgnoreCase(*found, "COMPLETO.SQL")) continue;
+    if (tramvel::EqualsIgnoreCase(*found, "11062004-CantDesdeTarifas.sql")) continue;
+    RunScript(*connection, found->c_str());
+    RunScript(*connection, found->c_str());
+  }
 }
 
 TEST_F(SchemaScripts, StatisticsSchemaKeepsOneRowPerKey) {

@@ -56,5 +56,34 @@ TEST_F(SydBase, VerVistasFailsWhenABatchWasWrittenToTheErrorFile) {
   EXPECT_EQ(Syd({kConexion, "ver-vistas"}).exitCode, 2);
 }
 
+// Unattended, the version change of 06/09/2006 takes its default No and the
+// upgrade stops there; --confirmar answers Yes and reaches the final key.
+TEST_F(SydBase, VerificarCamposBringsAFreshDatabaseToTheFinalKey) {
+  ASSERT_EQ(Syd({kConexion, "crear-base", "COMPLETO.SQL"}).exitCode, 0);
+
+  const ProgramRun corta = Syd({kConexion, "verificar-campos"});
+  EXPECT_EQ(corta.exitCode, 1);
+  EXPECT_EQ(corta.output, "04/09/2004\n06/09/2006\n06/09/2006\n");
+  EXPECT_NE(corta.errors.find("syd: the upgrade stops at 06/09/2006: step 31 of 99"), std::string::npos)
+      << corta.errors;
+
+  const ProgramRun estado = Syd({kConexion, "estado-esquema"});
+  EXPECT_EQ(estado.exitCode, 0);
+  EXPECT_EQ(estado.output,
+            "schema date: 06/09/2006\nstep:        step 31 of 99, 06/09/2006 -> 06/10/2006\nremaining:   69\n");
+
+  const ProgramRun completa = Syd({kConexion, "verificar-campos", "--confirmar"});
+  EXPECT_EQ(completa.exitCode, 0) << completa.errors;
+  EXPECT_EQ(completa.output, "08/10/2013\n");
+  EXPECT_NE(completa.errors.find("-> Sí (--confirmar)"), std::string::npos);
+
+  const ProgramRun fin = Syd({kConexion, "estado-esquema"});
+  EXPECT_EQ(fin.output, "schema date: 08/10/2013\nstep:        the final key: no step remains\nremaining:   0\n");
+  for (const auto& entry : fs::directory_iterator(temp.path() / "tmp")) EXPECT_EQ(fs::file_size(entry.path()), 0u);
+
+  EXPECT_EQ(Syd({kConexion, "verificar-campos", "--si"}).exitCode, 2);
+  EXPECT_EQ(Syd({kConexion, "estado-esquema", "x"}).exitCode, 2);
+}
+
 }  // namespace
 }  // namespace tramvel::testing

@@ -73,6 +73,12 @@ class Connection {
   // 'text' with its quotes doubled, NULL, numbers, dates, 1/0.
   std::string SqlLiteral(const Variant& value) const;
 
+  // Beyond ADO: a named lock of this session (SessionLock.h); false when
+  // another session holds it. Releasing on a closed connection does nothing:
+  // the lock went with the session.
+  bool AcquireSessionLock(std::string_view resource);
+  void ReleaseSessionLock(std::string_view resource);
+
  private:
   friend class Recordset;
   std::shared_ptr<detail::ConnectionCore> core_;

@@ -90,6 +90,12 @@ class Engine {
   // A value written as an SQL literal of this engine: texts quoted with
   // their quotes doubled, NULL for Empty and Null, dates in the engine's form.
   virtual std::string Literal(const Variant& value) const = 0;
+
+  // A named lock owned by this session until released or the session ends;
+  // false at once when another session holds it. By default SQL Server's
+  // sp_getapplock (SessionLock.cpp); an engine without it brings its own.
+  virtual bool AcquireSessionLock(std::string_view resource, ErrorList& errors);
+  virtual void ReleaseSessionLock(std::string_view resource, ErrorList& errors);
 };
 
 }  // namespace tramvel::ado

@@ -12,6 +12,7 @@
 #include "platform/Failure.h"
 #include "platform/ado/ConnectionCore.h"
 #include "platform/ado/sqlite/SqliteErrors.h"
+#include "platform/ado/sqlite/SqliteSessionLock.h"
 #include "platform/ado/sqlite/TSqlAdaptation.h"
 
 namespace tramvel::ado {
@@ -388,6 +389,11 @@ class SqliteEngine final : public Engine {
     }
   }
 
+  bool AcquireSessionLock(std::string_view resource, ErrorList& errors) override {
+    return locks_.Acquire(FindDatabase(folder_, database_), resource, errors);
+  }
+  void ReleaseSessionLock(std::string_view resource, ErrorList&) override { locks_.Release(resource); }
+
  private:
   bool Fail(int code, std::string message, std::string_view statement, ErrorList& errors) {
     return Report(db_, code, std::move(message), statement, database_, errors);
@@ -546,6 +552,7 @@ class SqliteEngine final : public Engine {
   sqlite3* db_;
   int depth_ = 0;  // T-SQL transaction nesting
   int timeout_ = 30;
+  sqlite::FileLocks locks_;
 };
 
 // ----- errors -----

@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/TSqlAdaptation.h"
 
+#include "platform/ado/sqlite/TSqlExistenceGuards.h"
+
 #include <algorithm>
 #include <cctype>
 #include <initializer_list>
@@ -849,7 +851,14 @@ std::string ReadName(const std::vector<const Token*>& sig, size_t& i) {
 
 std::vector<std::string> AdaptTSql(std::string_view batch) {
   std::vector<std::string> out;
-  for (Tokens& statement : Splitter().Split(Tokenize(batch))) AdaptStatement(std::move(statement), out);
+  for (Tokens& statement : Splitter().Split(Tokenize(batch))) {
+    if (At(statement, First(statement), "IF")) {
+      const std::vector<std::string> unguarded = UnguardStatement(Emit(statement));
+      for (const std::string& plain : unguarded) AdaptStatement(Tokenize(plain), out);
+      if (!unguarded.empty()) continue;
+    }
+    AdaptStatement(std::move(statement), out);
+  }
   return out;
 }
 

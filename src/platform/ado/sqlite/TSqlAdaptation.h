@@ -36,7 +36,9 @@ namespace tramvel::ado::sqlite {
 //    "ROLLBACK";
 //  - SET NOCOUNT, ARITHABORT, DATEFORMAT, ANSI_NULLS, QUOTED_IDENTIFIER, ...,
 //    ALTER DATABASE ... SET ..., and PRINT: nothing (no statement);
-//  - square-bracket identifiers become double-quoted ones.
+//  - square-bracket identifiers become double-quoted ones;
+//  - IF [NOT] EXISTS (a question to sysobjects ...) before a DROP or CREATE:
+//    SQLite's own IF [NOT] EXISTS clause (TSqlExistenceGuards.h).
 // Text inside string literals is never touched. Comments go; each statement
 // comes back on one line, its blanks collapsed to single blanks. EXEC, USE
 // and CREATE DATABASE pass as written: the engine answers them itself.

@@ -1,0 +1,5 @@
+-- BG13072004.SQL: the key/value rows (CLAVE, VALOR) of TA_CONFIGURACION that
+-- the suite's programs add.
+-- Nothing in this program relies on them; their definitions belong to the
+-- suite's database, so this script holds no statement and running it changes
+-- nothing.

@@ -1,0 +1,5 @@
+-- BG20041027.SQL: the changes of the suite's programs of that date to their
+-- own objects.
+-- Nothing in this program relies on them; their definitions belong to the
+-- suite's database, so this script holds no statement and running it changes
+-- nothing.

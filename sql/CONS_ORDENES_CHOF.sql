@@ -1,0 +1,3 @@
+-- CONS_ORDENES_CHOF.sql: the stored procedure CONS_ORDENES_CHOF.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,5 @@
+-- COT_FAMILIAS.sql: the load of the ARBA transport codes (COT) per article
+-- family.
+-- Nothing in this program relies on them; their definitions belong to the
+-- suite's database, so this script holds no statement and running it changes
+-- nothing.

@@ -1,0 +1,5 @@
+-- DW_CONSOLIDAORDENES1.sql: the stored procedure dw_consolidaordenes1 that
+-- ActualizaConsolidadoOrdenes calls by name. What it does belongs to the
+-- suite's database, which keeps its definition (the embedded engine has no
+-- stored procedures), so this script holds no statement and running it
+-- changes nothing.

@@ -1,0 +1,3 @@
+-- DW_CTROLOCUPACIONCLIENTE.sql: the stored procedure DW_CTROLOCUPACIONCLIENTE.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,4 @@
+-- DW_TMP_Posiciones_Asistente.SQL: the stored procedure
+-- DW_TMP_Posiciones_Asistente.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- MAPINFO_LOCALIDADES.sql: the table MAPINFO_LOCALIDADES.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

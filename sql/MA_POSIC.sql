@@ -1,0 +1,3 @@
+-- MA_POSIC.sql: the storage positions of a warehouse, MA_POSIC, which the
+-- same upgrade step then gives the column CLIENTE. COMPLETO.SQL makes it, so
+-- this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- MA_POSICIONES_NOTAS.sql: the table MA_POSICIONES_NOTAS.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,4 @@
+-- MV_APLIC_STK.sql: the stock applications, a header MV_APLIC_STK and its
+-- lines MV_APLIC_STKDET, which later upgrades add columns to. COMPLETO.SQL
+-- makes both, so this script holds no statement and running it changes
+-- nothing.

@@ -1,0 +1,3 @@
+-- MV_COT_CAB.sql: the table MV_COT_CAB.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

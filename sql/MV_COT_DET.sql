@@ -1,0 +1,3 @@
+-- MV_COT_DET.sql: the table MV_COT_DET.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

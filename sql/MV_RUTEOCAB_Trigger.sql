@@ -1,0 +1,3 @@
+-- MV_RUTEOCAB_Trigger.sql: the trigger of the table MV_RUTEOCAB.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

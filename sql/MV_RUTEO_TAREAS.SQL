@@ -1,0 +1,3 @@
+-- MV_RUTEO_TAREAS.SQL: the table MV_RUTEO_TAREAS.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

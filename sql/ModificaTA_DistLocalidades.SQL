@@ -1,0 +1,5 @@
+-- ModificaTA_DistLocalidades.SQL: the suite's changes to the distances per
+-- locality TA_DistLocalidades.
+-- Nothing in this program relies on them; their definitions belong to the
+-- suite's database, so this script holds no statement and running it changes
+-- nothing.

@@ -1,0 +1,3 @@
+-- PL_SaldosStock2.SQL: the stored procedure PL_SaldosStock2.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

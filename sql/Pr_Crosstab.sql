@@ -1,0 +1,3 @@
+-- Pr_Crosstab.sql: the stored procedure Pr_Crosstab.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

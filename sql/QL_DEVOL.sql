@@ -1,0 +1,3 @@
+-- QL_DEVOL.sql: the view QL_DEVOL.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- Ql_DevolPendienteNew.sql: the view Ql_DevolPendienteNew.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- Ql_DevolReparto.sql: the view Ql_DevolReparto.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

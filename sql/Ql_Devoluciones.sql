@@ -1,0 +1,3 @@
+-- Ql_Devoluciones.sql: the view Ql_Devoluciones.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

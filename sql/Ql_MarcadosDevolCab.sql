@@ -1,0 +1,3 @@
+-- Ql_MarcadosDevolCab.sql: the view Ql_MarcadosDevolCab.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- REMITOS_SIN_VIAJES.sql: the view REMITOS_SIN_VIAJES.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- SP_inventario.sql: the stored procedure SP_inventario.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

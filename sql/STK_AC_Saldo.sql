@@ -1,0 +1,3 @@
+-- STK_AC_Saldo.sql: the stored procedure STK_AC_Saldo.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,5 @@
+-- STORES.SQL: the suite's stored procedures, among them the consolidation
+-- procedures dw_consolidaordenes1, 2, 3 and 5 that ActualizaConsolidadoOrdenes
+-- calls by name. What they do belongs to the suite's database, which keeps
+-- their definitions (the embedded engine has no stored procedures), so this
+-- script holds no statement and running it changes nothing.

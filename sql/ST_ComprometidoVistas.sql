@@ -1,0 +1,3 @@
+-- ST_ComprometidoVistas.sql: the view ST_ComprometidoVistas.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

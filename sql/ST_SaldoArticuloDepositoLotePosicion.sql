@@ -1,0 +1,4 @@
+-- ST_SaldoArticuloDepositoLotePosicion.sql: the view
+-- ST_SaldoArticuloDepositoLotePosicion.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- ST_SaldoArticuloLote.sql: the view ST_SaldoArticuloLote.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,4 @@
+-- ST_SaldosPosicionArticuloDisponible.sql: the view
+-- ST_SaldosPosicionArticuloDisponible.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- ST_SaldosVistasNew.sql: the view ST_SaldosVistasNew.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

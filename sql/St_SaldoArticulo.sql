@@ -1,0 +1,3 @@
+-- St_SaldoArticulo.sql: the view St_SaldoArticulo.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- St_SaldosPosicionArticuloLote.sql: the view St_SaldosPosicionArticuloLote.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- Stk_Ac_SaldoPosicionLote.SQL: the stored procedure Stk_Ac_SaldoPosicionLote.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

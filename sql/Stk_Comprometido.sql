@@ -1,0 +1,3 @@
+-- Stk_Comprometido.sql: the stored procedure Stk_Comprometido.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- TA_ZONAS_FILTROS.sql: the table TA_ZONAS_FILTROS.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- TMP_POSICIONES_Asistente.SQL: the table TMP_POSICIONES_Asistente.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

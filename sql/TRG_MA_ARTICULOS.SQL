@@ -1,0 +1,3 @@
+-- TRG_MA_ARTICULOS.SQL: the trigger of the table MA_ARTICULOS.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- TRG_MV_STOCK.SQL: the trigger of the table MV_STOCK.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

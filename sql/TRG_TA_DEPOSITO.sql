@@ -1,0 +1,3 @@
+-- TRG_TA_DEPOSITO.sql: the trigger of the table TA_DEPOSITO.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- VIEW_REMITOS_SIN_VIAJES.SQL: the view VIEW_REMITOS_SIN_VIAJES.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,5 @@
+-- VISTAS.SQL: the views of the suite's programs. The views this program
+-- reads (Ql_DevolPendiente, Ql_DevolVaciosPendientes, Ql_ConsValorizado03)
+-- are made by COMPLETO.SQL and Ql_DevolPendiente.sql; the definitions of the
+-- others belong to the suite's database, so this script holds no statement
+-- and running it changes nothing.

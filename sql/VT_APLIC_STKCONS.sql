@@ -1,0 +1,3 @@
+-- VT_APLIC_STKCONS.sql: the view VT_APLIC_STKCONS.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

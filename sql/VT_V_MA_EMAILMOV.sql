@@ -1,0 +1,3 @@
+-- VT_V_MA_EMAILMOV.sql: the view VT_V_MA_EMAILMOV.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- V_MA_EMAIL.sql: the view V_MA_EMAIL.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

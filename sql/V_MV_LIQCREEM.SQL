@@ -1,0 +1,3 @@
+-- V_MV_LIQCREEM.SQL: the view V_MV_LIQCREEM.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- V_TA_FAMILIAS.sql: the view V_TA_FAMILIAS.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

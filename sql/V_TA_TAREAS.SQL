@@ -1,0 +1,4 @@
+-- V_TA_TAREAS.SQL: the tasks of a delivery, V_TA_TAREAS: a table despite
+-- its V_ prefix, because a later upgrade adds the column MULTIPLICAPOR to it.
+-- COMPLETO.SQL makes it, so this script holds no statement and running it
+-- changes nothing.

@@ -1,0 +1,3 @@
+-- WEB_CONSULTA_COMPROBANTES.SQL: the view WEB_CONSULTA_COMPROBANTES.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- WEB_REMITOS_ENTREGADOS.SQL: the view WEB_REMITOS_ENTREGADOS.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,3 @@
+-- WEB_REMITOS_SIN_VIAJES.SQL: the view WEB_REMITOS_SIN_VIAJES.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,5 @@
+-- bg19122003.sql: the changes of the suite's programs of that date to their
+-- own objects.
+-- Nothing in this program relies on them; their definitions belong to the
+-- suite's database, so this script holds no statement and running it changes
+-- nothing.

@@ -1,0 +1,4 @@
+-- dw_actualizastockporpedido.sql: the stored procedure
+-- dw_actualizastockporpedido.
+-- Nothing in this program relies on it; its definition belongs to the suite's
+-- database, so this script holds no statement and running it changes nothing.

@@ -1,0 +1,4 @@
+-- ind_MV_Stock.sql: the indexes of the table MV_STOCK.
+-- Nothing in this program relies on them; their definitions belong to the
+-- suite's database, so this script holds no statement and running it changes
+-- nothing.

@@ -1,0 +1,4 @@
+-- trigger.sql: the suite's triggers on the routing and stock tables.
+-- Nothing in this program relies on them; their definitions belong to the
+-- suite's database, so this script holds no statement and running it changes
+-- nothing.
