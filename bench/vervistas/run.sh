@@ -32,7 +32,7 @@ awk -v n="$batches" 'BEGIN {
   }
 }' > "$work/statements"
 awk '{ printf "%s\r\nGO\r\n", $0 }' "$work/statements" > "$work/C/BENCH.SQL"
-{ echo "PRAGMA journal_mode=WAL;"; echo "PRAGMA synchronous=NORMAL;"; sed 's/$/;/' "$work/statements"; } > "$work/same.sql"
+{ echo "PRAGMA journal_mode=WAL;"; echo "PRAGMA synchronous=FULL;"; sed 's/$/;/' "$work/statements"; } > "$work/same.sql"
 sed 's/$/;/' "$work/statements" > "$work/defaults.sql"
 echo "$(wc -l < "$work/statements") batches in $work"
 
