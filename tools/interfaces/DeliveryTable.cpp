@@ -1,31 +1,17 @@
 #include "DeliveryTable.h"
 
-#include <memory>
+#include <optional>
 #include <span>
 
-#include "CsvReader.h"
+#include "AmountRange.h"
 #include "CsvValues.h"
 #include "DataFailure.h"
 #include "Report.h"
-#include "TableColumns.h"
 #include "platform/Platform.h"
 #include "platform/ado/Connection.h"
 
 namespace tramvel::interfaces {
 namespace {
-
-std::string ReadWholeText(Platform& platform, const std::string& path) {
-  const std::unique_ptr<File> file = platform.OpenFile(path, OpenMode::kRead);
-  std::string text(file->Length(), '\0');
-  std::size_t filled = 0;
-  while (filled < text.size()) {
-    const std::size_t read = file->Read(std::as_writable_bytes(std::span(text.data() + filled, text.size() - filled)));
-    if (read == 0) break;
-    filled += read;
-  }
-  text.resize(filled);
-  return text;
-}
 
 bool NextRecord(CsvReader& reader, CsvRecord& record, Place& place) {
   const CsvStatus status = reader.Next(record);
@@ -54,39 +40,52 @@ std::vector<const TableColumn*> HeaderColumns(const CsvRecord& header, const std
 
 }  // namespace
 
-DeliveryTable ReadDeliveryTable(ado::Connection& connection, Platform& platform, const DeliveryFile& file,
-                                Place& place) {
-  const std::vector<TableColumn> tableColumns = ColumnsOfTable(connection, file.table);
-  const std::string content = ReadWholeText(platform, file.path);
-  CsvReader reader(content);
-  CsvRecord record;
-  if (!NextRecord(reader, record, place)) {
+DeliveryReader::DeliveryReader(ado::Connection& connection, Platform& platform, const DeliveryFile& file,
+                               Place& place)
+    : connection_(connection),
+      place_(place),
+      file_(platform.OpenFile(file.path, OpenMode::kRead)),
+      reader_([this](std::span<char> piece) { return file_->Read(std::as_writable_bytes(piece)); }),
+      tableColumns_(ColumnsOfTable(connection, file.table)) {
+  if (!NextRecord(reader_, record_, place_)) {
     RaiseDataFailure("el archivo está vacío: le falta la fila de nombres de columna");
   }
-  const std::vector<const TableColumn*> columns = HeaderColumns(record, tableColumns, file.table, place);
+  columns_ = HeaderColumns(record_, tableColumns_, file.table, place_);
+  for (const TableColumn* column : columns_) names_.push_back(column->name);
+}
 
-  DeliveryTable table{file, {}, {}};
-  for (const TableColumn* column : columns) table.columns.push_back(column->name);
-  ado::Variant value;
-  while (NextRecord(reader, record, place)) {
-    if (record.fields.size() != columns.size()) {
-      RaiseDataFailure("la fila tiene " + std::to_string(record.fields.size()) + " campos y la de nombres " +
-                       std::to_string(columns.size()));
-    }
-    RowLiterals row{record.line, "("};
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-      if (!FromCsvField(record.fields[i], columns[i]->kind, value)) {
-        place.column = columns[i]->name;
-        RaiseDataFailure("\"" + *record.fields[i] + "\" no es " + CsvFormOfKind(columns[i]->kind));
-      }
-      if (i > 0) row.values += ", ";
-      row.values += ValueLiteral(connection, value);
-    }
-    row.values += ")";
-    table.rows.push_back(std::move(row));
+DeliveryReader::~DeliveryReader() = default;
+
+bool DeliveryReader::Next(RowLiterals& row) {
+  if (!NextRecord(reader_, record_, place_)) {
+    place_.line = 0;
+    return false;
   }
-  place.line = 0;
-  return table;
+  if (record_.fields.size() != columns_.size()) {
+    RaiseDataFailure("la fila tiene " + std::to_string(record_.fields.size()) + " campos y la de nombres " +
+                     std::to_string(columns_.size()));
+  }
+  row.line = record_.line;
+  row.values = "(";
+  ado::Variant value;
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    const TableColumn& column = *columns_[i];
+    const CsvField& field = record_.fields[i];
+    if (field) {
+      if (const std::optional<std::string> outside = OutsideAmountRange(*field, column)) {
+        place_.column = column.name;
+        RaiseDataFailure(*outside);
+      }
+    }
+    if (!FromCsvField(field, column.kind, value)) {
+      place_.column = column.name;
+      RaiseDataFailure("\"" + *field + "\" no es " + CsvFormOfKind(column.kind));
+    }
+    if (i > 0) row.values += ", ";
+    row.values += ValueLiteral(connection_, value);
+  }
+  row.values += ")";
+  return true;
 }
 
 }  // namespace tramvel::interfaces
