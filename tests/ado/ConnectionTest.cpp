@@ -219,6 +219,15 @@ TEST_F(ConnectionTest, DefaultDatabaseMovesBetweenDatabasesOfTheServer) {
   EXPECT_FALSE(OpenSqliteConnection(folder_.Path(), "DEMO")->TableExists("Solo"));
 }
 
+// A commit reported is on the disk, on every connection (2: FULL).
+TEST_F(ConnectionTest, EveryConnectionCommitsDurably) {
+  EXPECT_EQ(connection_->Execute("PRAGMA synchronous")->Fields(0).Value(), Variant(2));
+  connection_->Execute("CREATE DATABASE OTRA");
+  connection_->SetDefaultDatabase("OTRA");
+  EXPECT_EQ(connection_->Execute("PRAGMA synchronous")->Fields(0).Value(), Variant(2));
+  EXPECT_EQ(connection_->Execute("PRAGMA journal_mode")->Fields(0).Value(), Variant("wal"));
+}
+
 TEST_F(ConnectionTest, PropertiesAndLiterals) {
   EXPECT_EQ(connection_->CommandTimeout(), 30);
   connection_->SetCommandTimeout(360);
