@@ -53,9 +53,12 @@ CsvStatus CsvReader::Malformed(CsvRecord& record, int line, std::string problem)
 
 CsvStatus CsvReader::Next(CsvRecord& record) {
   if (!problem_.empty()) return CsvStatus::kMalformed;
-  // What earlier records took is not needed again.
-  buffer_.erase(0, position_);
-  position_ = 0;
+  // What earlier records took is not needed again; dropped a piece at a
+  // time, not record by record, so that the rest is seldom moved.
+  if (position_ >= kPiece) {
+    buffer_.erase(0, position_);
+    position_ = 0;
+  }
   if (!Has(position_)) return CsvStatus::kEnd;
   record.line = line_;
   record.fields.clear();

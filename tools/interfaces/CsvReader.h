@@ -46,7 +46,7 @@ class CsvReader {
   void SkipLineEnd();
 
   Source read_;
-  std::string buffer_;  // the text from the start of the record being read
+  std::string buffer_;  // the text from at most a piece before the record being read
   bool ended_ = false;  // read_ has nothing more
   std::size_t position_ = 0;
   int line_ = 1;
