@@ -9,7 +9,7 @@
 
 #include "DataFailure.h"
 #include "DeliveryFiles.h"
-#include "DeliveryTable.h"
+#include "DeliveryReader.h"
 #include "InsertText.h"
 #include "InterfaceProgram.h"
 #include "Report.h"

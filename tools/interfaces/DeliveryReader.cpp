@@ -1,4 +1,4 @@
-#include "DeliveryTable.h"
+#include "DeliveryReader.h"
 
 #include <optional>
 #include <span>
