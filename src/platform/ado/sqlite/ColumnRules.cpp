@@ -40,8 +40,10 @@ ColumnAdaptation AdaptColumn(std::string_view typeName, std::string_view argumen
   const bool sized = IsOneOf(typeName, {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "CHARACTER"});
   if (sized || IsOneOf(typeName, {"TEXT", "NTEXT", "SYSNAME"})) {
     if (!hasCollation) adaptation.suffix = "COLLATE NOCASE";
-    // CHAR with no length is CHAR(1), as on the server.
-    const long length = sized ? (arguments.empty() ? 1 : DeclaredLength(arguments)) : 0;
+    // CHAR with no length is CHAR(1), as on the server; "CHARACTER VARYING (n)"
+    // has its length after a second word, and goes unchecked.
+    const bool one = arguments.empty() && !IsOneOf(typeName, {"CHARACTER"});
+    const long length = sized ? (one ? 1 : DeclaredLength(arguments)) : 0;
     if (length > 0) {
       if (!adaptation.suffix.empty()) adaptation.suffix += ' ';
       adaptation.suffix += "CONSTRAINT " + std::string(kLengthCheck) + " CHECK (length(rtrim(" + std::string(column) +
