@@ -3,9 +3,10 @@
 # batches (one CREATE TABLE, then INSERTs with an UPDATE every tenth batch),
 # run by syd as GO-separated batches on a fresh embedded database, and by the
 # shell as the same statements from one file on a fresh database file. The
-# shell's file starts with the journal settings the embedded engine opens its
-# databases with, so both commit the same way; the shell's defaults are timed
-# too, for reference. Each case keeps its best of a few runs.
+# shell's file starts with the journal and durability settings the embedded
+# engine opens its databases with (WAL, synchronous=FULL), so both commit the
+# same way; the shell's defaults are timed too, for reference. Each case
+# keeps its best of a few runs. Figures: bench/vervistas/README.md.
 #
 # Usage: bench/vervistas/run.sh [build folder]   (default: $TRAMVEL_BUILD_DIR or build)
 #        BENCH_RUNS=5 BENCH_BATCHES=20000 bench/vervistas/run.sh
@@ -32,7 +33,7 @@ awk -v n="$batches" 'BEGIN {
   }
 }' > "$work/statements"
 awk '{ printf "%s\r\nGO\r\n", $0 }' "$work/statements" > "$work/C/BENCH.SQL"
-{ echo "PRAGMA journal_mode=WAL;"; echo "PRAGMA synchronous=NORMAL;"; sed 's/$/;/' "$work/statements"; } > "$work/same.sql"
+{ echo "PRAGMA journal_mode=WAL;"; echo "PRAGMA synchronous=FULL;"; sed 's/$/;/' "$work/statements"; } > "$work/same.sql"
 sed 's/$/;/' "$work/statements" > "$work/defaults.sql"
 echo "$(wc -l < "$work/statements") batches in $work"
 

@@ -16,14 +16,14 @@ std::vector<std::string_view> LineasDeTexto(std::string_view texto) {
   std::vector<std::string_view> lineas;
   std::size_t inicio = 0;
   while (inicio < texto.size()) {
-    const std::size_t cr = texto.find('\r', inicio);
-    if (cr == std::string_view::npos) {
+    const std::size_t fin = texto.find_first_of("\r\n", inicio);
+    if (fin == std::string_view::npos) {
       lineas.push_back(texto.substr(inicio));
       break;
     }
-    lineas.push_back(texto.substr(inicio, cr - inicio));
-    inicio = cr + 1;
-    if (inicio < texto.size() && texto[inicio] == '\n') ++inicio;
+    lineas.push_back(texto.substr(inicio, fin - inicio));
+    inicio = fin + 1;
+    if (texto[fin] == '\r' && inicio < texto.size() && texto[inicio] == '\n') ++inicio;
   }
   return lineas;
 }

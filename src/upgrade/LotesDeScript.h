@@ -6,8 +6,9 @@
 
 namespace tramvel {
 
-// The lines of a script read as the system's text files are: a line ends at
-// CR LF or at a lone CR; a lone LF stays inside its line. A last line
+// The lines of a script: a line ends at CR LF, at a lone CR (as Windows
+// tools read text) or at a lone LF (a script saved on Linux), so that a GO
+// line separates batches whichever way the script was saved. A last line
 // without an end counts; a file that ends with a line end has no empty line
 // after it.
 std::vector<std::string_view> LineasDeTexto(std::string_view texto);

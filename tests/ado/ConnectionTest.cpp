@@ -98,6 +98,10 @@ TEST_F(ConnectionTest, DatabaseErrorsCarrySqlServersNumbers) {
       {"EXEC sp_addlogin N'x', 'y'", 2812, "Could not find stored procedure 'sp_addlogin'."},
       {"DROP TABLE Nada", 3701, "Cannot drop the table 'Nada', because it does not exist or you do not have permission."},
       {"COMMIT TRANSACTION", 3902, "The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."},
+      {"CREATE TABLE G (a int)\r\nGO\r\n", 102, "Incorrect syntax near 'GO'."},
+      // What the table does not know keeps the engine's words, under a number that is not 0.
+      {"SELECT 1 UNION SELECT 1, 2", kEngineMessage,
+       "SELECTs to the left and right of UNION do not have the same number of result columns"},
   };
   for (const ErrorCase& c : cases) {
     Failure f = FailureOf([&] { connection_->Execute(c.batch); });
@@ -106,6 +110,40 @@ TEST_F(ConnectionTest, DatabaseErrorsCarrySqlServersNumbers) {
     EXPECT_EQ(connection_->Errors()[0].NativeError, c.native) << c.batch;
     EXPECT_EQ(connection_->Errors()[0].Description, c.description) << c.batch;
   }
+}
+
+// Amounts keep every digit and compare as numbers; texts keep to their
+// declared length, in columns added later too, as on the server.
+TEST_F(ConnectionTest, AmountsAreExactAndTextsKeepTheirLength) {
+  connection_->Execute(
+      "CREATE TABLE P (Id int, Importe MONEY NULL, Nombre NVARCHAR(3) NULL)\n"
+      "ALTER TABLE P ADD Nota varchar(1) NULL, Tasa DECIMAL(18, 4) NULL");
+  const Currency big = *Currency::Parse("12345678901234.5678");
+  connection_->Execute("INSERT INTO P (Id, Importe, Nombre, Tasa) VALUES (1, " + connection_->SqlLiteral(big) +
+                       ", N'ñá€', '-0.0001')\nINSERT INTO P (Id, Importe) VALUES (2, 9.5)\n"
+                       "INSERT INTO P (Id, Importe) VALUES (3, 10)");
+  auto one = connection_->Execute("SELECT Importe, Tasa FROM P WHERE Id = 1");
+  EXPECT_EQ(one->Fields("Importe").Value(), Variant(big));
+  EXPECT_EQ(one->Fields("Tasa").Value(), Variant(Currency::FromRaw(-1)));
+  auto order = connection_->Execute("SELECT Id FROM P WHERE Importe > 9.75 ORDER BY Importe DESC");
+  EXPECT_EQ(order->Fields(0).Value(), Variant(1));
+  order->MoveNext();
+  EXPECT_EQ(order->Fields(0).Value(), Variant(3));
+  EXPECT_EQ(connection_->Execute("SELECT COUNT(*) FROM P WHERE Importe = 9.50")->Fields(0).Value(), Variant(1));
+
+  // Trailing blanks beyond the length go without a word, as on the server.
+  connection_->Execute("UPDATE P SET Nota = 'x   ' WHERE Id = 3");
+  for (const char* tooLong : {"INSERT INTO P (Id, Nombre) VALUES (4, 'SSSS')", "UPDATE P SET Nombre = 'abcd'",
+                              "UPDATE P SET Nota = 'ab' WHERE Id = 2"}) {
+    Failure f = FailureOf([&] { connection_->Execute(tooLong); });
+    EXPECT_EQ(f.Number(), failure::kDatabase) << tooLong;
+    ASSERT_EQ(connection_->Errors().Count(), 2u) << tooLong;
+    EXPECT_EQ(connection_->Errors()[0].NativeError, 8152) << tooLong;
+    EXPECT_EQ(connection_->Errors()[0].Description, "String or binary data would be truncated.") << tooLong;
+    EXPECT_EQ(connection_->Errors()[1].NativeError, 3621) << tooLong;
+  }
+  EXPECT_EQ(connection_->Execute("SELECT COUNT(*) FROM P WHERE Nombre = 'ñá€' AND Nota IS NULL")->Fields(0).Value(),
+            Variant(1));
 }
 
 TEST_F(ConnectionTest, ViewOverMissingTableIs208AndIsNotKept) {
@@ -181,6 +219,15 @@ TEST_F(ConnectionTest, DefaultDatabaseMovesBetweenDatabasesOfTheServer) {
   EXPECT_FALSE(OpenSqliteConnection(folder_.Path(), "DEMO")->TableExists("Solo"));
 }
 
+// A commit reported is on the disk, on every connection (2: FULL).
+TEST_F(ConnectionTest, EveryConnectionCommitsDurably) {
+  EXPECT_EQ(connection_->Execute("PRAGMA synchronous")->Fields(0).Value(), Variant(2));
+  connection_->Execute("CREATE DATABASE OTRA");
+  connection_->SetDefaultDatabase("OTRA");
+  EXPECT_EQ(connection_->Execute("PRAGMA synchronous")->Fields(0).Value(), Variant(2));
+  EXPECT_EQ(connection_->Execute("PRAGMA journal_mode")->Fields(0).Value(), Variant("wal"));
+}
+
 TEST_F(ConnectionTest, PropertiesAndLiterals) {
   EXPECT_EQ(connection_->CommandTimeout(), 30);
   connection_->SetCommandTimeout(360);
@@ -190,7 +237,7 @@ TEST_F(ConnectionTest, PropertiesAndLiterals) {
   EXPECT_EQ(connection_->SqlLiteral("O'Brien"), "'O''Brien'");
   EXPECT_EQ(connection_->SqlLiteral(Variant::Null()), "NULL");
   EXPECT_EQ(connection_->SqlLiteral(DateTime{2014, 5, 6, 18, 37, 0}), "'2014-05-06 18:37:00'");
-  EXPECT_EQ(connection_->SqlLiteral(Currency::FromRaw(12345)), "1.2345");
+  EXPECT_EQ(connection_->SqlLiteral(Currency::FromRaw(12345)), "'1.2345'");
   EXPECT_EQ(connection_->SqlLiteral(true), "1");
 }
 

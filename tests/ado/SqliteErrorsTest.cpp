@@ -78,7 +78,11 @@ const Case kCases[] = {
      false, true},
     {code::kLocked | (1 << 8), "database table is locked", "DROP TABLE T", "", 1222,
      "Lock request time out period exceeded.", false, true},
-    {code::kError, "something SQLite says", "SELECT 1", "", 0, "something SQLite says", false, true},
+    {code::kConstraintCheck, "CHECK constraint failed: tramvel_length", "UPDATE T SET n = 'abcd'", "", 8152,
+     "String or binary data would be truncated.", true, false},
+    {code::kError, "unknown table option: GO", "CREATE TABLE T (a int) GO", "", 102, "Incorrect syntax near 'GO'.",
+     false, true},
+    {code::kError, "something SQLite says", "SELECT 1", "", kEngineMessage, "something SQLite says", false, true},
 };
 
 TEST(SqliteErrorsTest, TranslatesEachCase) {

@@ -36,14 +36,19 @@ const Case kCases[] = {
     {"CREATE TABLE [dbo].[T] ([Id] [int] IDENTITY (1, 1) NOT NULL, [Nombre] [varchar] (40) NULL,"
      " CONSTRAINT [PK_T] PRIMARY KEY CLUSTERED ([Id]) ON [PRIMARY]) ON [PRIMARY]",
      {"CREATE TABLE \"T\" (\"Id\" INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, \"Nombre\" varchar (40) COLLATE NOCASE "
-      "NULL)"}},
+      "CONSTRAINT tramvel_length CHECK (length(rtrim(\"Nombre\", ' ')) <= 40) NULL)"}},
     {"CREATE TABLE Control_Acceso (Id int IDENTITY(1,1) PRIMARY KEY, Usuario nvarchar(50))",
-     {"CREATE TABLE Control_Acceso (Id INTEGER PRIMARY KEY AUTOINCREMENT, Usuario nvarchar(50) COLLATE NOCASE)"}},
+     {"CREATE TABLE Control_Acceso (Id INTEGER PRIMARY KEY AUTOINCREMENT, Usuario nvarchar(50) COLLATE NOCASE "
+      "CONSTRAINT tramvel_length CHECK (length(rtrim(\"Usuario\", ' ')) <= 50))"}},
     {"CREATE TABLE T (Id int IDENTITY(1,1), A int, B int, PRIMARY KEY (A, B))",
      {"CREATE TABLE T (Id INTEGER PRIMARY KEY AUTOINCREMENT, A int, B int, UNIQUE (A, B))"}},
     {"CREATE TABLE T (Codigo char(6) COLLATE Modern_Spanish_CI_AS NOT NULL, Notas text, N ntext, Cant int)",
-     {"CREATE TABLE T (Codigo char(6) COLLATE NOCASE NOT NULL, Notas text COLLATE NOCASE, N ntext COLLATE NOCASE, "
-      "Cant int)"}},
+     {"CREATE TABLE T (Codigo char(6) CONSTRAINT tramvel_length CHECK (length(rtrim(\"Codigo\", ' ')) <= 6) "
+      "COLLATE NOCASE NOT NULL, Notas text COLLATE NOCASE, N ntext COLLATE NOCASE, Cant int)"}},
+    // amounts keep their decimal text, compared as numbers
+    {"CREATE TABLE T (Importe money NULL, Tasa [decimal](18, 4), Chica SMALLMONEY)",
+     {"CREATE TABLE T (Importe MONEY TEXT COLLATE TRAMVEL_NUMBER NULL, Tasa DECIMAL TEXT(18, 4) COLLATE "
+      "TRAMVEL_NUMBER, Chica SMALLMONEY TEXT COLLATE TRAMVEL_NUMBER)"}},
     {"CREATE UNIQUE NONCLUSTERED INDEX IX_A ON A (x) WITH FILLFACTOR = 90 ON [PRIMARY]",
      {"CREATE UNIQUE INDEX IX_A ON A (x)"}},
     {"CREATE INDEX IX_B ON B (y) WITH (PAD_INDEX = OFF, STATISTICS_NORECOMPUTE = OFF) ON [PRIMARY]",
@@ -55,7 +60,8 @@ const Case kCases[] = {
      {"CREATE UNIQUE INDEX \"PK_T\" ON \"T\" (\"Id\")"}},
     {"ALTER TABLE MV_RUTEO ADD M3 float NULL, Obs varchar(50) DEFAULT 'x'",
      {"ALTER TABLE MV_RUTEO ADD COLUMN M3 float NULL",
-      "ALTER TABLE MV_RUTEO ADD COLUMN Obs varchar(50) COLLATE NOCASE DEFAULT 'x'"}},
+      "ALTER TABLE MV_RUTEO ADD COLUMN Obs varchar(50) COLLATE NOCASE CONSTRAINT tramvel_length CHECK "
+      "(length(rtrim(\"Obs\", ' ')) <= 50) DEFAULT 'x'"}},
     {"ALTER TABLE TA_CONFIGURACION ADD FHUPDATE DATETIME", {"ALTER TABLE TA_CONFIGURACION ADD COLUMN FHUPDATE DATETIME"}},
     // literals and functions
     {"INSERT INTO T (a, b) VALUES (N'Año', n'x''y')", {"INSERT INTO T (a, b) VALUES ('Año', 'x''y')"}},

@@ -121,6 +121,9 @@ TEST(ColumnTypeTest, KindAndDefinedSizeFromTheDeclaredType) {
       {"bit", ColumnKind::kBoolean, 2},
       {"float", ColumnKind::kDouble, 8},
       {"numeric(18, 2)", ColumnKind::kDouble, 19},
+      // The embedded engine's exact numbers: Currency wherever Currency holds every value.
+      {"MONEY TEXT", ColumnKind::kCurrency, 8},
+      {"DECIMAL TEXT(10, 4)", ColumnKind::kCurrency, 19},
       {"", ColumnKind::kUnknown, 0},
   };
   for (const SizeCase& c : cases) {

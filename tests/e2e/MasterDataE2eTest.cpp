@@ -117,7 +117,7 @@ TEST_F(MasterDataE2e, WithTheServerDownTheSendFailsAndTheOutboxStaysWhole) {
   // The outbox holds a complete export, which the next upload sends again:
   // each file ends with its last row.
   const std::string tarifas = ReadFile(a_.Outbox() / "TA_TARIFAS_ARTICULOS.csv");
-  EXPECT_EQ(std::count(tarifas.begin(), tarifas.end(), '\n'), 4);
+  EXPECT_EQ(std::count(tarifas.begin(), tarifas.end(), '\n'), 5);  // the header and four rows
   EXPECT_EQ(tarifas.substr(tarifas.size() - 2), "\r\n");
 }
 

@@ -53,7 +53,9 @@ TEST_F(InterfacePrograms, ExportWritesEachMasterTableWithItsColumnNamesAndLeaves
             "CODIGO,RAZON_SOCIAL,CONTACTO,Domicilio,CPORTEC,FHCPORTEC,NotificarEMAIL,NotificarWEB");
   EXPECT_THAT(clientes, HasSubstr("\r\nC0003,  Bar Central  ,\"\",,,1999-12-31 00:00:00,,\r\n"));
   EXPECT_THAT(clientes, HasSubstr("\"Polígono Sur, nave 4\r\nEntrada por Calle B\""));
-  EXPECT_THAT(ReadFile(a_.Outbox() / "TA_TARIFAS_ARTICULOS.csv"), HasSubstr(",1234567.8901,\r\n"));
+  const std::string tarifas = ReadFile(a_.Outbox() / "TA_TARIFAS_ARTICULOS.csv");
+  EXPECT_THAT(tarifas, HasSubstr(",1234567.8901,\r\n"));
+  EXPECT_THAT(tarifas, HasSubstr(",12345678901234.5678,922337203685477.5807\r\n"));
 }
 
 TEST_F(InterfacePrograms, WhatOneSiteExportsAnotherLoadsValueForValue) {
@@ -90,37 +92,55 @@ TEST_F(InterfacePrograms, ImportReplacesTheRowsOfTheTablesDeliveredAndSkipsOther
 
 struct BadDelivery {
   const char* name;
-  std::string clientes;  // MA_CLIENTES.csv; MA_ARTICULOS.csv beside it is good
-  const char* place;     // what standard error names after the file
+  const char* file;     // beside a good MA_ARTICULOS.csv
+  std::string content;
+  const char* place;    // what standard error names after the file
 };
+
+constexpr const char* kClientes = "MA_CLIENTES.csv";
+constexpr const char* kTarifas = "TA_TARIFAS_ARTICULOS.csv";
+const std::string kTarifasHeader = "TipoTarifa,IdArticulo,Fecha,TarifaIda\r\nGEN,A,2014-01-01 00:00:00,";
 
 class BadDeliveries : public InterfacePrograms, public ::testing::WithParamInterface<BadDelivery> {};
 
 TEST_P(BadDeliveries, LoadNothingNameTheFileAndLineAndLeaveTheFiles) {
   FillMasterData(b_);
   const auto before = b_.Rows("MA_ARTICULOS");
-  const auto clientesBefore = b_.Rows("MA_CLIENTES");
+  const std::string table = fs::path(GetParam().file).stem().string();
+  const auto tableBefore = b_.Rows(table);
   WriteFile(b_.Inbox() / "MA_ARTICULOS.csv", "IdArticulo,Descripcion\r\nNUEVO,Artículo nuevo\r\n");
-  WriteFile(b_.Inbox() / "MA_CLIENTES.csv", GetParam().clientes);
+  WriteFile(b_.Inbox() / GetParam().file, GetParam().content);
 
   const ProgramRun run = Import(b_);
   EXPECT_EQ(run.exitCode, 3);
-  EXPECT_THAT(run.errors, HasSubstr(std::string("C:\\RECIBIR\\MA_CLIENTES.csv") + GetParam().place));
+  EXPECT_THAT(run.errors, HasSubstr(std::string("C:\\RECIBIR\\") + GetParam().file + GetParam().place));
   EXPECT_THAT(run.output, Not(HasSubstr("cargadas")));
   EXPECT_EQ(b_.Rows("MA_ARTICULOS"), before);
-  EXPECT_EQ(b_.Rows("MA_CLIENTES"), clientesBefore);
-  EXPECT_EQ(NamesIn(b_.Inbox()), (std::set<std::string>{"MA_ARTICULOS.csv", "MA_CLIENTES.csv"}));
+  EXPECT_EQ(b_.Rows(table), tableBefore);
+  EXPECT_EQ(NamesIn(b_.Inbox()), (std::set<std::string>{"MA_ARTICULOS.csv", GetParam().file}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadDeliveries,
     ::testing::Values(
-        BadDelivery{"UnknownColumn", "CODIGO,TELEFONO\r\nC9,555\r\n", ", línea 1, columna TELEFONO: la tabla"},
-        BadDelivery{"UnreadableRow", "CODIGO,CONTACTO\r\nC8,x\r\nC9,\"sin cerrar\r\n", ", línea 3: las comillas"},
-        BadDelivery{"MissingField", "CODIGO,CONTACTO\r\nC8,x\r\nC9\r\n", ", línea 3: la fila tiene 1 campos"},
-        BadDelivery{"ValueOfAnotherForm", "CODIGO,FHCPORTEC\r\nC9,06/05/2014\r\n", ", línea 2, columna FHCPORTEC"},
-        BadDelivery{"RowTheDatabaseRefuses", "CODIGO\r\nC1\r\nC2\r\nc1\r\n", ", línea 4: Violation of PRIMARY KEY"},
-        BadDelivery{"NoHeader", "", ": el archivo está vacío"}),
+        BadDelivery{"UnknownColumn", kClientes, "CODIGO,TELEFONO\r\nC9,555\r\n", ", línea 1, columna TELEFONO: la tabla"},
+        BadDelivery{"UnreadableRow", kClientes, "CODIGO,CONTACTO\r\nC8,x\r\nC9,\"sin cerrar\r\n",
+                    ", línea 3: las comillas"},
+        BadDelivery{"MissingField", kClientes, "CODIGO,CONTACTO\r\nC8,x\r\nC9\r\n", ", línea 3: la fila tiene 1 campos"},
+        BadDelivery{"ValueOfAnotherForm", kClientes, "CODIGO,FHCPORTEC\r\nC9,06/05/2014\r\n",
+                    ", línea 2, columna FHCPORTEC"},
+        BadDelivery{"RowTheDatabaseRefuses", kClientes, "CODIGO\r\nC1\r\nC2\r\nc1\r\n",
+                    ", línea 4: Violation of PRIMARY KEY"},
+        // CPORTEC is NVARCHAR(1): the database refuses the longer text, and the row is named.
+        BadDelivery{"TextTooLong", kClientes, "CODIGO,CPORTEC\r\nC1,S\r\nC2,SSSS\r\n",
+                    ", línea 3: String or binary data would be truncated."},
+        BadDelivery{"BeyondMoney", kTarifas, kTarifasHeader + "1\r\nGEN,B,2014-01-01 00:00:00,922337203685477.5808\r\n",
+                    ", línea 3, columna TarifaIda: \"922337203685477.5808\" no cabe en la columna (money"},
+        BadDelivery{"FarBelowMoney", kTarifas, kTarifasHeader + "-100000000000000000000\r\n",
+                    ", línea 2, columna TarifaIda: \"-100000000000000000000\" no cabe"},
+        BadDelivery{"FifthDecimal", kTarifas, kTarifasHeader + "0.00005\r\n",
+                    ", línea 2, columna TarifaIda: \"0.00005\" tiene más decimales de los 4"},
+        BadDelivery{"NoHeader", kClientes, "", ": el archivo está vacío"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(InterfacePrograms, ATableThatCannotBeExportedLeavesNothingInTheOutbox) {

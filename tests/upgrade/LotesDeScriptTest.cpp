@@ -30,9 +30,11 @@ TEST(LotesDeScript, CutsAtGoLinesOnly) {
       {"A\r\nGO\r\n", {"A\r\n", ""}},
       {"A\r\nGO\r\nGO\r\nB", {"A\r\n", "", "B\r\n"}},
       {"GO\r\nA", {"", "A\r\n"}},
-      // A lone CR ends a line; a lone LF stays inside it.
-      {"A\rGO\rB\nC", {"A\r\n", "B\nC\r\n"}},
+      // A lone CR ends a line, and so does a lone LF; CR LF is one line end.
+      {"A\rGO\rB", {"A\r\n", "B\r\n"}},
       {"A\r\r\nB", {"A\r\n\r\nB\r\n"}},
+      {"A\nGO\nB\n", {"A\r\n", "B\r\n"}},
+      {"A\r\nGO\nB\rC\n\nGO\r\n", {"A\r\n", "B\r\nC\r\n\r\n", ""}},
   };
   for (const Case& c : cases) EXPECT_EQ(Lotes(c.script), c.lotes) << c.script;
 }

@@ -120,6 +120,13 @@ TEST_F(VerVistasTest, AByteOrderMarkAndAnEmptyLastBatchAreHarmless) {
   EXPECT_TRUE(platform.Boxes().empty());
 }
 
+TEST_F(VerVistasTest, AScriptSavedOnLinuxRunsBatchByBatch) {
+  const std::string script = Script("LF.SQL", "CREATE TABLE L (a int)\nGO\nINSERT INTO L VALUES (1)\n");
+  EXPECT_TRUE(dll.VerVistas(script));
+  EXPECT_EQ(Count("SELECT COUNT(*) FROM L"), 1);
+  EXPECT_EQ(ReadFile(ErrorFile()), "");
+}
+
 TEST_F(VerVistasTest, AnEmptyPathDoesNothingAtAll) {
   Dll_SYD unconnected(platform);
   EXPECT_TRUE(unconnected.VerVistas(""));

@@ -1,6 +1,5 @@
 #include "MasterImport.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -10,7 +9,7 @@
 
 #include "DataFailure.h"
 #include "DeliveryFiles.h"
-#include "DeliveryTable.h"
+#include "DeliveryReader.h"
 #include "InsertText.h"
 #include "InterfaceProgram.h"
 #include "Report.h"
@@ -26,10 +25,10 @@ constexpr const char* kInbox = "C:\\RECIBIR\\";
 // Rows per INSERT: well under SQL Server's limit of 1000 rows to a VALUES list.
 constexpr std::size_t kRowsPerInsert = 200;
 
-struct Batch {
-  const DeliveryTable* table = nullptr;
-  std::size_t first = 0;  // rows [first, last) of the table
-  std::size_t last = 0;
+// A file that passed its check, and how many rows it brings.
+struct CheckedFile {
+  DeliveryFile file;
+  int64_t rows = 0;
 };
 
 int64_t CountRows(ado::Connection& connection, const std::string& table) {
@@ -37,51 +36,25 @@ int64_t CountRows(ado::Connection& connection, const std::string& table) {
   return count->Fields(0).Value().ToInteger();
 }
 
-// Runs the rows of `table` into it in batches; `running` names the batch
-// under way, for a failure's sake.
-void InsertRows(ado::Connection& connection, const DeliveryTable& table, StepRunner& pasos,
-                std::optional<Batch>& running) {
-  const std::span<const RowLiterals> rows(table.rows);
-  for (std::size_t first = 0; first < rows.size(); first += kRowsPerInsert) {
-    const std::size_t last = std::min(rows.size(), first + kRowsPerInsert);
-    running = Batch{&table, first, last};
-    pasos([&] { connection.Execute(InsertText(table.file.table, table.columns, rows.subspan(first, last - first))); });
-  }
-  running.reset();
-}
-
-// A batch the database refused says only that one of its rows is wrong.
-// Run again inside a transaction of its own, rolled back whatever happens,
-// one row at a time, it shows which: the earlier rows of its table first
-// (they went in before), then its own, up to the one that fails.
-void NameRefusedRow(ado::Connection& connection, const Batch& refused, Report& report) {
-  const DeliveryTable& table = *refused.table;
-  const std::span<const RowLiterals> rows(table.rows);
+// A batch the database refused says only that one of its rows is wrong. Run
+// again one row at a time in the same transaction, after the rows that went
+// in before it, it shows which; the caller rolls everything back afterwards.
+void NameRefusedRow(ado::Connection& connection, const CheckedFile& checked, const std::vector<std::string>& columns,
+                    std::span<const RowLiterals> batch, Report& report) {
   std::string refusal;
   int line = 0;
-  bool began = false;
   StepRunner pasos([&](const Failure& failure) {
     refusal = failure.Description();
     return OnFailure::kGiveUp;
   });
   pasos.Run([&] {
-    pasos([&] {
-      connection.Execute("BEGIN TRAN");
-      began = true;
-    });
-    pasos([&] { connection.Execute("DELETE FROM " + table.file.table); });
-    for (std::size_t first = 0; first < refused.first; first += kRowsPerInsert) {
-      const std::size_t count = std::min(refused.first - first, kRowsPerInsert);
-      pasos([&] { connection.Execute(InsertText(table.file.table, table.columns, rows.subspan(first, count))); });
-    }
-    for (std::size_t i = refused.first; i < refused.last; ++i) {
-      line = rows[i].line;
-      pasos([&] { connection.Execute(InsertText(table.file.table, table.columns, rows.subspan(i, 1))); });
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+      line = batch[i].line;
+      pasos([&] { connection.Execute(InsertText(checked.file.table, columns, batch.subspan(i, 1))); });
     }
     line = 0;
   });
-  if (began) StepRunner(StepRunner::Ignoring())([&] { connection.Execute("ROLLBACK TRAN"); });
-  if (line > 0) report.Note(table.file.path + ", línea " + std::to_string(line) + ": " + refusal);
+  if (line > 0) report.Note(checked.file.path + ", línea " + std::to_string(line) + ": " + refusal);
 }
 
 }  // namespace
@@ -90,8 +63,12 @@ void LoadMasterDelivery(InterfaceJob& job) {
   Report& report = job.report;
   Place& place = report.Where();
   ado::Connection& connection = job.sesion.Conexion();
-  std::vector<DeliveryTable> tables;
-  std::optional<Batch> refused;
+  std::vector<CheckedFile> checked;
+  // The batch under way, and the file it is from, for naming a refused row.
+  std::vector<RowLiterals> batch;
+  const CheckedFile* loading = nullptr;
+  std::vector<std::string> columns;
+  bool inserting = false;
   bool writing = false;
 
   StepRunner pasos(report.GivingUp());
@@ -100,9 +77,15 @@ void LoadMasterDelivery(InterfaceJob& job) {
     place.At(kInbox);
     pasos([&] { files = FindDeliveryFiles(job.platform, kInbox, job.tables, report); });
     if (files.empty()) return;
+    // Every file is read through and checked before the first row changes.
     for (const DeliveryFile& file : files) {
       place.At(file.path);
-      pasos([&] { tables.push_back(ReadDeliveryTable(connection, job.platform, file, place)); });
+      pasos([&] {
+        DeliveryReader reader(connection, job.platform, file, place);
+        CheckedFile result{file, 0};
+        for (RowLiterals row; reader.Next(row);) ++result.rows;
+        checked.push_back(std::move(result));
+      });
     }
 
     place.At({});
@@ -110,15 +93,29 @@ void LoadMasterDelivery(InterfaceJob& job) {
       connection.Execute("BEGIN TRAN");
       writing = true;
     });
-    for (const DeliveryTable& table : tables) {
-      place.At(table.file.path);
-      pasos([&] { connection.Execute("DELETE FROM " + table.file.table); });
-      InsertRows(connection, table, pasos, refused);
+    for (const CheckedFile& file : checked) {
+      place.At(file.file.path);
+      pasos([&] { connection.Execute("DELETE FROM " + file.file.table); });
       pasos([&] {
-        const int64_t stored = CountRows(connection, table.file.table);
-        if (stored != static_cast<int64_t>(table.rows.size())) {
-          RaiseDataFailure("la tabla " + table.file.table + " quedó con " + std::to_string(stored) + " filas de las " +
-                           std::to_string(table.rows.size()) + " del archivo");
+        DeliveryReader reader(connection, job.platform, file.file, place);
+        columns = reader.Columns();
+        loading = &file;
+        for (bool more = true; more;) {
+          batch.clear();
+          RowLiterals row;
+          while (batch.size() < kRowsPerInsert && (more = reader.Next(row))) batch.push_back(std::move(row));
+          place.line = 0;
+          if (batch.empty()) continue;
+          inserting = true;
+          connection.Execute(InsertText(file.file.table, columns, batch));
+          inserting = false;
+        }
+      });
+      pasos([&] {
+        const int64_t stored = CountRows(connection, file.file.table);
+        if (stored != file.rows) {
+          RaiseDataFailure("la tabla " + file.file.table + " quedó con " + std::to_string(stored) + " filas de las " +
+                           std::to_string(file.rows) + " del archivo");
         }
       });
     }
@@ -130,15 +127,14 @@ void LoadMasterDelivery(InterfaceJob& job) {
   });
 
   if (!loaded) {
+    if (writing && inserting) NameRefusedRow(connection, *loading, columns, batch, report);
     if (writing) StepRunner(StepRunner::Ignoring())([&] { connection.Execute("ROLLBACK TRAN"); });
-    if (refused) NameRefusedRow(connection, *refused, report);
     report.Note("no se cargó nada: la entrega queda entera para la próxima vez");
     return;
   }
-  if (tables.empty()) report.Line(std::string("ningún archivo de tablas maestras en ") + kInbox);
-  for (const DeliveryTable& table : tables) {
-    report.Line(table.file.table + ": " + std::to_string(table.rows.size()) + " filas cargadas desde " +
-                table.file.path);
+  if (checked.empty()) report.Line(std::string("ningún archivo de tablas maestras en ") + kInbox);
+  for (const CheckedFile& file : checked) {
+    report.Line(file.file.table + ": " + std::to_string(file.rows) + " filas cargadas desde " + file.file.path);
   }
 }
 

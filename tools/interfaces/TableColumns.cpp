@@ -12,7 +12,9 @@ std::vector<TableColumn> ColumnsOfTable(ado::Connection& connection, const std::
   ado::Recordset empty;
   empty.Open("SELECT * FROM " + table + " WHERE 1 = 0", connection, ado::adOpenForwardOnly, ado::adLockReadOnly);
   std::vector<TableColumn> columns;
-  for (ado::Field& field : empty.Fields()) columns.push_back({field.Name(), field.Kind()});
+  for (ado::Field& field : empty.Fields()) {
+    columns.push_back({field.Name(), field.Kind(), field.DefinedSize(), field.Precision(), field.NumericScale()});
+  }
   return columns;
 }
 

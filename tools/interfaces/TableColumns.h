@@ -15,6 +15,9 @@ namespace tramvel::interfaces {
 struct TableColumn {
   std::string name;  // as the table declares it
   ado::ColumnKind kind;
+  int32_t definedSize = 0;  // of a text: the characters it holds
+  int32_t precision = 0;    // of an exact number: digits in all
+  int32_t scale = 0;        // and after the point
 };
 
 // The columns of `table`, in order, read from an empty result of it.

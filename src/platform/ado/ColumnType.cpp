@@ -38,8 +38,6 @@ constexpr TypeRow kTypes[] = {
     {"float", ColumnKind::kDouble, 8, false},
     {"double", ColumnKind::kDouble, 8, false},
     {"real", ColumnKind::kDouble, 4, false},
-    {"decimal", ColumnKind::kDouble, 19, false},
-    {"numeric", ColumnKind::kDouble, 19, false},
     {"money", ColumnKind::kCurrency, 8, false},
     {"smallmoney", ColumnKind::kCurrency, 4, false},
     {"datetime", ColumnKind::kDate, 8, false},
@@ -64,6 +62,28 @@ std::string Lower(std::string_view text) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// "decimal(18, 4)": precision and scale between the parentheses after `end`.
+ColumnType ExactNumberType(const std::string& type, size_t end) {
+  int32_t numbers[2] = {18, 0};
+  size_t open = type.find('(', end);
+  if (open != std::string::npos) {
+    size_t at = open + 1;
+    for (int32_t& number : numbers) {
+      while (at < type.size() && IsBlank(type[at])) ++at;
+      if (at >= type.size() || !std::isdigit(static_cast<unsigned char>(type[at]))) break;
+      number = 0;
+      while (at < type.size() && std::isdigit(static_cast<unsigned char>(type[at]))) {
+        number = std::min(number * 10 + (type[at++] - '0'), 38);
+      }
+      while (at < type.size() && IsBlank(type[at])) ++at;
+      if (at >= type.size() || type[at] != ',') break;
+      ++at;
+    }
+  }
+  const bool currency = numbers[1] <= 4 && numbers[0] - numbers[1] <= 14;
+  return {currency ? ColumnKind::kCurrency : ColumnKind::kDouble, 19, numbers[0], numbers[1]};
+}
+
 }  // namespace
 
 ColumnType ColumnTypeOf(std::string_view declared) {
@@ -74,9 +94,14 @@ ColumnType ColumnTypeOf(std::string_view declared) {
   while (end < type.size() && (std::isalnum(static_cast<unsigned char>(type[end])) || type[end] == '_')) ++end;
   std::string_view name = std::string_view(type).substr(start, end - start);
   // "double precision", "national character varying" and the like: the first word decides.
+  if (name == "decimal" || name == "numeric") return ExactNumberType(type, end);
   for (const TypeRow& row : kTypes) {
     if (row.name != name) continue;
     ColumnType result{row.kind, row.size};
+    if (row.kind == ColumnKind::kCurrency) {
+      result.precision = row.size == 8 ? 19 : 10;
+      result.scale = 4;
+    }
     if (row.takesLength) {
       size_t open = type.find('(', end);
       if (open != std::string::npos) {
@@ -135,6 +160,10 @@ Variant ValueOfKind(ColumnKind kind, Variant value) {
       return value;
     case ColumnKind::kDouble:
       if (type == VariantType::kInteger) return value.ToDouble();
+      // A decimal kept as its text (the embedded engine's exact numbers).
+      if (type == VariantType::kText) {
+        if (auto number = ParseNumberText(value.ToText())) return *number;
+      }
       return value;
     case ColumnKind::kText:
       if (type == VariantType::kInteger || type == VariantType::kDouble) return value.ToText();

@@ -22,11 +22,20 @@ enum class ColumnKind {
 struct ColumnType {
   ColumnKind kind = ColumnKind::kUnknown;
   int32_t definedSize = 0;  // ADO's DefinedSize; 0 when the type does not say
+  // Of an exact number (money, smallmoney, decimal, numeric): ADO's
+  // Precision and NumericScale, the digits in all and after the point; 0
+  // for other types.
+  int32_t precision = 0;
+  int32_t scale = 0;
 };
 
 // The kind and defined size of a declared type, in any case, with or without
 // its length: "varchar(40)" is text of 40, "int" 4, "datetime" 8, "money" 8,
-// "bit" 2, "varchar(max)" and "text" 2147483647.
+// "bit" 2, "varchar(max)" and "text" 2147483647. Only the first word counts
+// ("money text" is money). Money is Currency of precision 19, smallmoney of
+// 10, both of scale 4; decimal(p, s) and numeric(p, s) (18 and 0 when not
+// written) are Currency when Currency holds every value they can (s at most
+// 4, p - s at most 14), a double otherwise.
 ColumnType ColumnTypeOf(std::string_view declaredType);
 
 // A value of a column of `kind` as the application expects to see it: dates

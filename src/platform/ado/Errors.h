@@ -19,6 +19,12 @@ struct Error {
 
 using ErrorList = std::vector<Error>;
 
+// The number of an engine error that has no SQL Server number of its own:
+// the one SQL Server gives a message raised with its own text (RAISERROR
+// without a number), so that no failed statement reads as error 0, which
+// callers take for success.
+inline constexpr int32_t kEngineMessage = 50000;
+
 // ADO's Errors collection of a connection: what the last Execute or Open
 // reported, in order. Cleared at the start of every Execute and Open.
 class ErrorCollection {

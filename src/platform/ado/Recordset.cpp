@@ -57,6 +57,10 @@ void Field::SetValue(const Variant& value) { owner_->SetField(index_, value); }
 
 int32_t Field::DefinedSize() const { return owner_->Column(index_).type.definedSize; }
 
+int32_t Field::Precision() const { return owner_->Column(index_).type.precision; }
+
+int32_t Field::NumericScale() const { return owner_->Column(index_).type.scale; }
+
 ColumnKind Field::Kind() const { return owner_->Column(index_).type.kind; }
 
 // ----- FieldCollection -----
@@ -329,7 +333,7 @@ void Recordset::Update() {
   ErrorList errors;
   std::optional<RowWritten> written = core_->engine->WriteRow(write, errors);
   if (!written) {
-    if (errors.empty()) errors.push_back({0, "The row could not be written.", core_->engine->Source()});
+    if (errors.empty()) errors.push_back({kEngineMessage, "The row could not be written.", core_->engine->Source()});
     core_->Raise(std::move(errors));
   }
   row.identity = written->identity;

@@ -41,6 +41,9 @@ class Field {
   void SetValue(const Variant& value);
   // The size the declared type gives (varchar(40): 40, int: 4, datetime: 8).
   int32_t DefinedSize() const;
+  // Of an exact number (money, decimal): its digits in all and after the point.
+  int32_t Precision() const;
+  int32_t NumericScale() const;
   ColumnKind Kind() const;
 
  private:

@@ -11,6 +11,7 @@
 
 #include "platform/Failure.h"
 #include "platform/ado/ConnectionCore.h"
+#include "platform/ado/sqlite/ExactNumbers.h"
 #include "platform/ado/sqlite/SqliteErrors.h"
 #include "platform/ado/sqlite/SqliteSessionLock.h"
 #include "platform/ado/sqlite/TSqlAdaptation.h"
@@ -81,12 +82,10 @@ void Bind(sqlite3_stmt* statement, int index, const Variant& value) {
     case VariantType::kDouble: sqlite3_bind_double(statement, index, value.ToDouble()); break;
     case VariantType::kInteger: sqlite3_bind_int64(statement, index, value.ToInteger()); break;
     case VariantType::kCurrency: {
-      Currency amount = value.ToCurrency();
-      if (amount.Raw() % Currency::kScale == 0) {
-        sqlite3_bind_int64(statement, index, amount.Raw() / Currency::kScale);
-      } else {
-        sqlite3_bind_double(statement, index, amount.ToDouble());
-      }
+      // As its decimal text: an amount column keeps it exactly, a numeric
+      // column converts it as it converts any number.
+      std::string text = value.ToCurrency().ToString();
+      sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
       break;
     }
     case VariantType::kDate: {
@@ -222,6 +221,11 @@ std::string FindDatabase(const std::string& folder, const std::string& database)
   return {};
 }
 
+int CompareNumbers(void*, int aBytes, const void* a, int bBytes, const void* b) {
+  return sqlite::CompareNumberTexts(std::string_view(static_cast<const char*>(a), static_cast<size_t>(aBytes)),
+                                    std::string_view(static_cast<const char*>(b), static_cast<size_t>(bBytes)));
+}
+
 sqlite3* OpenFile(const std::string& path, bool create) {
   sqlite3* db = nullptr;
   int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
@@ -230,13 +234,18 @@ sqlite3* OpenFile(const std::string& path, bool create) {
     return nullptr;
   }
   sqlite3_extended_result_codes(db, 1);
+  const std::string collation(sqlite::kNumberCollation);
+  sqlite3_create_collation_v2(db, collation.c_str(), SQLITE_UTF8, nullptr, CompareNumbers, nullptr);
   // As SQL Server with QUOTED_IDENTIFIER ON: "x" is always a name.
   sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
   sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-  // WAL: readers do not wait for a writer. Foreign keys are enforced, as by
-  // the server. A rename does not look into views (sp_rename does not either).
+  // WAL: readers do not wait for a writer. synchronous=FULL: a transaction
+  // reported committed is on the disk, as on SQL Server, so that a power cut
+  // after the job deleted a delivery on the web server cannot lose it.
+  // Foreign keys are enforced, as by the server. A rename does not look into
+  // views (sp_rename does not either).
   sqlite3_exec(db,
-               "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
+               "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=ON; "
                "PRAGMA legacy_alter_table=ON;",
                nullptr, nullptr, nullptr);
   return db;
@@ -384,6 +393,8 @@ class SqliteEngine final : public Engine {
         return out + "'";
       }
       case VariantType::kDate: return "'" + FormatIsoDateTime(value.ToDate()) + "'";
+      // Quoted, as in Bind: SQLite would read a bare 12345678901234.5678 as a double.
+      case VariantType::kCurrency: return "'" + value.ToCurrency().ToString() + "'";
       case VariantType::kBoolean: return value.ToBoolean() ? "1" : "0";
       default: return value.ToText();
     }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/ado/sqlite/ColumnRules.h"
 #include "platform/ado/sqlite/TSqlAdaptation.h"
 
 namespace tramvel::ado::sqlite {
@@ -61,6 +62,8 @@ constexpr Row kTable[] = {
      "The {verb} statement conflicted with the FOREIGN KEY constraint \"{constraint}\". The conflict occurred in "
      "database \"{db}\", table \"dbo.{table}\".",
      "FK_{table}", true, false},
+    {code::kConstraintCheck, kLengthCheckFailed, For::kAny, 8152, "String or binary data would be truncated.", "", true,
+     false},
     {code::kConstraintCheck, "CHECK constraint failed: {1}", For::kAny, 547,
      "The {verb} statement conflicted with the CHECK constraint \"{1}\". The conflict occurred in database \"{db}\", "
      "table \"dbo.{table}\".",
@@ -99,6 +102,8 @@ constexpr Row kTable[] = {
      "", false, false},
     {0, "near \"{1}\": syntax error", For::kAny, 102, "Incorrect syntax near '{1}'.", "", false, true},
     {0, "unrecognized token: \"{1}\"", For::kAny, 102, "Incorrect syntax near '{1}'.", "", false, true},
+    // A line the batch should have ended at ("GO" left in a batch).
+    {0, "unknown table option: {1}", For::kAny, 102, "Incorrect syntax near '{1}'.", "", false, true},
     {0, "incomplete input", For::kAny, 102, "Incorrect syntax near '{last}'.", "", false, true},
     {0, "no such function: {1}", For::kAny, 195, "'{1}' is not a recognized built-in function name.", "", false,
      true},
@@ -117,7 +122,7 @@ constexpr Row kTable[] = {
      "Database '{1}' does not exist. Make sure that the name is entered correctly.", "", false, true},
     {0, "database already exists: {1}", For::kAny, 1801,
      "Database '{1}' already exists. Choose a different database name.", "", false, true},
-    {0, "row not found: {1}", For::kAny, 0,
+    {0, "row not found: {1}", For::kAny, kEngineMessage,
      "Row cannot be located for updating. Some values may have been changed since it was last read.", "", false,
      true},
 };
@@ -230,7 +235,7 @@ TranslatedError TranslateSqliteError(const SqliteDiagnostic& d) {
     result.abortsBatch = row.abortsBatch;
     return result;
   }
-  return {{{0, d.message, {}}}, true};
+  return {{{kEngineMessage, d.message, {}}}, true};
 }
 
 }  // namespace tramvel::ado::sqlite

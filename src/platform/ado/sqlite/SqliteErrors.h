@@ -54,8 +54,9 @@ struct TranslatedError {
 // 2705, 2627 (with 3621 "The statement has been terminated." after it, as the
 // server sends it), 547, 515, 102 "Incorrect syntax near 'X'.", 2812 "Could
 // not find stored procedure 'X'.", 4060, 911, 1801, 1222 (busy or locked),
-// 3701, 3902, 3903, 4104, 209, 195, 213. Anything else keeps SQLite's message
-// with the native number 0.
+// 3701, 3902, 3903, 4104, 209, 195, 213, 8152 "String or binary data would
+// be truncated." (a text longer than its column, ColumnRules.h). Anything else keeps SQLite's message
+// with the number kEngineMessage (50000, Errors.h), never 0.
 TranslatedError TranslateSqliteError(const SqliteDiagnostic& diagnostic);
 
 }  // namespace tramvel::ado::sqlite

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <initializer_list>
 
+#include "platform/ado/sqlite/ColumnRules.h"
+
 namespace tramvel::ado::sqlite {
 namespace {
 
@@ -548,10 +550,6 @@ void RewriteTop(Tokens& t) {
 
 // ----- statements -----
 
-bool IsTextType(const Token& t) {
-  return IsAnyWord(t, {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT", "CHARACTER", "SYSNAME"});
-}
-
 bool IsConstraintStart(const Token& t) {
   return IsAnyWord(t, {"CONSTRAINT", "PRIMARY", "UNIQUE", "FOREIGN", "CHECK", "INDEX"});
 }
@@ -583,11 +581,22 @@ void UnquoteType(Tokens& e) {
   }
 }
 
-// Gives a text column COLLATE NOCASE, unless it names a collation itself.
+// Gives a column what keeps its values as on the server (ColumnRules.h):
+// text columns their collation and length, exact numbers their digits.
 void CollateTextColumn(Tokens& e) {
   auto [type, end] = TypeOf(e);
-  if (type == std::string::npos || !IsTextType(e[type]) || HasWord(e, "COLLATE")) return;
-  InsertRaw(e, end + 1, "COLLATE NOCASE");
+  if (type == std::string::npos) return;
+  const size_t open = Next(e, type);
+  const std::string arguments = AtPunct(e, open, "(") && end > open ? Emit(e, open + 1, end) : std::string();
+  const Token& name = e[First(e)];
+  const ColumnAdaptation adaptation =
+      AdaptColumn(e[type].text, arguments, QuoteIdentifier(name.text), HasWord(e, "COLLATE"));
+  if (!adaptation.type.empty()) {
+    Erase(e, type, end);
+    e.insert(e.begin() + static_cast<std::ptrdiff_t>(type), Token{Kind::kRaw, adaptation.type});
+    end = type;
+  }
+  if (!adaptation.suffix.empty()) InsertRaw(e, end + 1, adaptation.suffix);
 }
 
 // Turns an IDENTITY column into SQLite's INTEGER PRIMARY KEY AUTOINCREMENT.

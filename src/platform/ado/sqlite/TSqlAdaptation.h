@@ -26,10 +26,12 @@ namespace tramvel::ado::sqlite {
 //    COLLATE <any> COLLATE NOCASE (BINARY for a _CS or _BIN collation);
 //  - CREATE TABLE: an IDENTITY column becomes INTEGER PRIMARY KEY
 //    AUTOINCREMENT (a separate primary key on it goes, one on other columns
-//    becomes UNIQUE); text columns (char, varchar, nchar, nvarchar, text,
-//    ntext) get COLLATE NOCASE, the server's case-insensitive comparison;
-//  - ALTER TABLE t ADD a ..., b ...: one ALTER TABLE per column (with
-//    COLLATE NOCASE on text columns); ADD CONSTRAINT c UNIQUE|PRIMARY KEY
+//    becomes UNIQUE); every column gets what AdaptColumn (ColumnRules.h)
+//    gives its type: text columns COLLATE NOCASE, the server's
+//    case-insensitive comparison, and a check of their declared length;
+//    money and decimal columns their exact decimal text;
+//  - ALTER TABLE t ADD a ..., b ...: one ALTER TABLE per column (adapted
+//    the same way); ADD CONSTRAINT c UNIQUE|PRIMARY KEY
 //    (cols): CREATE UNIQUE INDEX c ON t (cols);
 //  - DROP INDEX t.ix and DROP INDEX ix ON t: DROP INDEX ix;
 //  - BEGIN TRAN[SACTION] [name], COMMIT ..., ROLLBACK ...: "BEGIN", "COMMIT",
