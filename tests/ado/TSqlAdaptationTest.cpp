@@ -103,7 +103,8 @@ const Case kCases[] = {
     {"IF EXISTS (SELECT name FROM sys.indexes WHERE name = 'IX_A') DROP INDEX IX_A ON T", {"DROP INDEX IF EXISTS IX_A"}},
     {"IF NOT EXISTS (SELECT * FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = 'T')\n"
      "CREATE TABLE T (a nvarchar(4), b int)",
-     {"CREATE TABLE IF NOT EXISTS T (a nvarchar(4) COLLATE NOCASE, b int)"}},
+     {"CREATE TABLE IF NOT EXISTS T (a nvarchar(4) COLLATE NOCASE CONSTRAINT tramvel_length CHECK "
+      "(length(rtrim(\"a\", ' ')) <= 4), b int)"}},
     {"IF NOT EXISTS (SELECT * FROM sysobjects WHERE name = 'IX') CREATE UNIQUE INDEX IX ON T (a)",
      {"CREATE UNIQUE INDEX IF NOT EXISTS IX ON T (a)"}},
     // guards of anything else stay as they are, for SQLite to refuse
