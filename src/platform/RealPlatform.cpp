@@ -108,6 +108,15 @@ class PosixFile final : public File {
   bool inKernelCopy_ = true;
 };
 
+// Makes the folder and every missing folder above it, each with `mode`
+// (less the umask); levels that exist are left as they are.
+void MakeFolders(const std::string& native, mode_t mode) {
+  for (std::size_t slash = native.find('/', 1);; slash = native.find('/', slash + 1)) {
+    ::mkdir(native.substr(0, slash).c_str(), mode);
+    if (slash == std::string::npos) break;
+  }
+}
+
 struct Child {
   pid_t pid = 0;
   int pidfd = -1;
@@ -136,6 +145,7 @@ class RealPlatform final : public Platform {
 
   std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) override {
     std::vector<std::string> names;
+    if (mapper_.LeavesDrive(folder)) return names;
     const std::string native = mapper_.Map(folder);
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native.c_str()), ::closedir);
     if (!dir) return names;
@@ -172,10 +182,21 @@ class RealPlatform final : public Platform {
   }
 
   void RenameFile(const std::string& from, const std::string& to) override {
+    if (mapper_.LeavesDrive(to)) throw PosixFailure(ENOTDIR, to, Source());
     const std::string target = mapper_.MapForCreation(to);
     if (OnPath(from, false, [&](const std::string& native) { return ::rename(native.c_str(), target.c_str()); }) != 0) {
       throw PosixFailure(errno, from, Source());
     }
+  }
+
+  bool SameFile(const std::string& first, const std::string& second) override {
+    struct stat a {};
+    struct stat b {};
+    const auto statOf = [](struct stat& info) {
+      return [&info](const std::string& native) { return ::stat(native.c_str(), &info); };
+    };
+    return OnPath(first, false, statOf(a)) == 0 && OnPath(second, false, statOf(b)) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
   }
 
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override {
@@ -183,7 +204,9 @@ class RealPlatform final : public Platform {
     switch (mode) {
       case OpenMode::kRead: flags |= O_RDONLY; break;
       case OpenMode::kWrite: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
-      case OpenMode::kAppend: flags |= O_WRONLY | O_CREAT | O_APPEND; break;
+      // Appending is how error and log files are written, often in a folder
+      // that others may write to: a link planted at their name is refused.
+      case OpenMode::kAppend: flags |= O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW; break;
       case OpenMode::kReadWrite: flags |= O_RDWR | O_CREAT; break;
     }
     const int fd =
@@ -201,11 +224,14 @@ class RealPlatform final : public Platform {
     return std::make_unique<PosixFile>(fd, path, Source());
   }
 
-  std::string NativePath(const std::string& path) override { return mapper_.Map(path); }
+  std::string NativePath(const std::string& path) override {
+    if (mapper_.LeavesDrive(path)) throw PosixFailure(ENOTDIR, path, Source());
+    return mapper_.Map(path);
+  }
 
   int64_t StartProcess(const std::string& commandLine, WindowStyle /*style*/) override {
     const auto split = SplitWindowsCommandLine(commandLine, [this](const std::string& program) {
-      return IsNative(mapper_.Map(program), S_IFREG);
+      return !mapper_.LeavesDrive(program) && IsNative(mapper_.Map(program), S_IFREG);
     });
     if (!split) throw Failure(failure::kFileNotFound, "File not found '" + commandLine + "'", Source());
     const std::string executable = mapper_.Map(split->program);
@@ -286,6 +312,21 @@ class RealPlatform final : public Platform {
     return std::string(value);
   }
 
+  std::string PrivateTempFolder() override {
+    std::string cache;
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/') {
+      cache = xdg;
+    } else {
+      const char* home = std::getenv("HOME");
+      const passwd* entry = home && home[0] == '/' ? nullptr : ::getpwuid(::geteuid());
+      cache = std::string(home && home[0] == '/' ? home : entry ? entry->pw_dir : "/") + "/.cache";
+    }
+    const std::string folder = cache + "/tramvel/temp";
+    // Each level this creates is this user's alone.
+    MakeFolders(folder, 0700);
+    return folder;
+  }
+
   std::string ComputerName() override {
     char name[256] = {};
     if (::gethostname(name, sizeof name - 1) != 0) return {};
@@ -362,10 +403,16 @@ class RealPlatform final : public Platform {
 
   // Runs a system call on the path as written and, when that finds nothing,
   // once more with its letter case resolved: the common case costs one call.
+  // A path that leaves its drive fails as a missing path would.
   template <typename Call>
   int OnPath(const std::string& path, bool creating, const Call& call) {
+    if (mapper_.LeavesDrive(path)) {
+      errno = ENOTDIR;
+      return -1;
+    }
     const std::string lexical = mapper_.MapLexically(path);
-    const int result = call(lexical);
+    int result = call(lexical);
+    if (result < 0 && creating && (errno == ENOENT || errno == ENOTDIR) && MadeDriveRoot(path)) result = call(lexical);
     if (result >= 0 || (errno != ENOENT && errno != ENOTDIR)) return result;
     const int error = errno;
     const std::string resolved = creating ? mapper_.MapForCreation(path) : mapper_.Map(path);
@@ -374,6 +421,22 @@ class RealPlatform final : public Platform {
       return result;
     }
     return call(resolved);
+  }
+
+  // A drive's folder belongs to this system, not to the operator: on a
+  // fresh machine it is made, with its parents, when something is first
+  // created in it. True when it was missing and is there now.
+  bool MadeDriveRoot(const std::string& path) {
+    const int error = errno;
+    const std::optional<std::string> root = mapper_.RootOf(path);
+    if (!root || IsNative(*root, S_IFDIR)) {
+      errno = error;
+      return false;
+    }
+    MakeFolders(*root, 0777);
+    const bool made = IsNative(*root, S_IFDIR);
+    errno = error;
+    return made;
   }
 
   static bool IsNative(const std::string& native, mode_t kind) {

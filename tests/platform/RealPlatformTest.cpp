@@ -13,6 +13,7 @@ namespace {
 using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
+namespace fs = std::filesystem;
 
 class RealPlatformTest : public ::testing::Test {
  protected:
@@ -46,6 +47,51 @@ TEST_F(RealPlatformTest, FileErrorsCarryWindowsNumbers) {
   EXPECT_EQ(FailureOf([&] { platform->OpenFile("C:\\ENVIAR", OpenMode::kRead); }), failure::kPathFileAccess);
   EXPECT_EQ(FailureOf([&] { platform->DeleteFile("c:\\enviar\\a.txt"); }), 0);
   EXPECT_FALSE(std::filesystem::exists(temp.path() / "ENVIAR" / "A.TXT"));
+}
+
+TEST_F(RealPlatformTest, APathLeavingTheDriveNamesNothing) {
+  const fs::path drive = temp.path() / "C";
+  const auto inside = NewRealPlatform({"", false, drive.string()});
+  WriteFile(temp.path() / "victim.txt", "keep");
+  fs::create_directories(drive / "ENVIAR");
+  const std::string escape = "C:\\ENVIAR\\..\\..\\victim.txt";
+  EXPECT_FALSE(inside->FileExists(escape));
+  EXPECT_FALSE(inside->SameFile(escape, escape));
+  EXPECT_TRUE(inside->ListFolder("C:\\..\\", true).empty());
+  EXPECT_EQ(FailureOf([&] { inside->DeleteFile(escape); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { inside->OpenFile(escape, OpenMode::kRead); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { inside->OpenFile("C:\\..\\new.txt", OpenMode::kWrite); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { inside->NativePath(escape); }), failure::kPathNotFound);
+  EXPECT_EQ(ReadFile(temp.path() / "victim.txt"), "keep");
+  EXPECT_FALSE(fs::exists(temp.path() / "new.txt"));
+}
+
+TEST_F(RealPlatformTest, ADriveFolderIsMadeWhenSomethingIsFirstCreatedInIt) {
+  const fs::path drive = temp.path() / "fresh" / "share" / "C";
+  const auto fresh = NewRealPlatform({"", false, drive.string()});
+  EXPECT_FALSE(fresh->FolderExists("C:\\ENVIAR\\"));
+  EXPECT_FALSE(fs::exists(drive));
+  fresh->CreateFolder("C:\\ENVIAR\\");
+  EXPECT_TRUE(fs::is_directory(drive / "ENVIAR"));
+  // Only a drive's own folder is made: a missing folder inside it stays missing.
+  EXPECT_EQ(FailureOf([&] { fresh->CreateFolder("C:\\NO\\SUCH\\"); }), failure::kPathNotFound);
+}
+
+TEST_F(RealPlatformTest, AppendingRefusesALinkAtTheFilesName) {
+  WriteFile(temp.path() / "target.txt", "mine");
+  fs::create_symlink(temp.path() / "target.txt", temp.path() / "Script953.TXT");
+  EXPECT_EQ(FailureOf([&] { platform->OpenFile("C:\\Script953.TXT", OpenMode::kAppend); }), failure::kPathFileAccess);
+  EXPECT_EQ(ReadFile(temp.path() / "target.txt"), "mine");
+}
+
+TEST_F(RealPlatformTest, SameFileSeesOneFileUnderAnyName) {
+  WriteFile(temp.path() / "A.TXT", "a");
+  WriteFile(temp.path() / "B.TXT", "a");
+  fs::create_hard_link(temp.path() / "A.TXT", temp.path() / "LINK.TXT");
+  EXPECT_TRUE(platform->SameFile("C:\\A.TXT", "c:\\a.txt"));
+  EXPECT_TRUE(platform->SameFile("C:\\A.TXT", temp.str() + "/LINK.TXT"));
+  EXPECT_FALSE(platform->SameFile("C:\\A.TXT", "C:\\B.TXT"));
+  EXPECT_FALSE(platform->SameFile("C:\\A.TXT", "C:\\NONE.TXT"));
 }
 
 TEST_F(RealPlatformTest, ListsFilesOrFoldersInCaseInsensitiveOrder) {
