@@ -125,10 +125,13 @@ class Platform {
   // ----- processes -----
 
   // Starts a Windows-style command line: the program path is not quoted and
-  // may hold blanks, so the program is the shortest prefix ending before a
-  // blank that names an existing file, and everything after that blank
-  // reaches the program unchanged as its single argument. Returns the
-  // process id. No such program, or one that cannot be started: 53.
+  // may hold blanks, so the program is the longest prefix ending before a
+  // blank (or the whole line) that names an executable file, and everything
+  // after that blank reaches the program unchanged as its single argument.
+  // Windows takes the shortest prefix that names a file; the longest one
+  // keeps a file "/tmp/my" from standing in for "/tmp/my bin/zariz.exe".
+  // Returns the process id. No such program: 53; a file that cannot be
+  // started: 5.
   virtual int64_t StartProcess(const std::string& commandLine, WindowStyle style) = 0;
 
   // Opens a started process for querying; 0 when it cannot be watched.

@@ -230,9 +230,17 @@ class RealPlatform final : public Platform {
   }
 
   int64_t StartProcess(const std::string& commandLine, WindowStyle /*style*/) override {
-    const auto split = SplitWindowsCommandLine(commandLine, [this](const std::string& program) {
-      return !mapper_.LeavesDrive(program) && IsNative(mapper_.Map(program), S_IFREG);
-    });
+    // A file that no one may run is only taken when no prefix names a
+    // program; starting it then fails as on Windows (5).
+    const auto named = [this](bool executable) {
+      return [this, executable](const std::string& program) {
+        struct stat info {};
+        return !mapper_.LeavesDrive(program) && ::stat(mapper_.Map(program).c_str(), &info) == 0 &&
+               S_ISREG(info.st_mode) && (!executable || (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0);
+      };
+    };
+    auto split = SplitWindowsCommandLine(commandLine, named(true));
+    if (!split) split = SplitWindowsCommandLine(commandLine, named(false));
     if (!split) throw Failure(failure::kFileNotFound, "File not found '" + commandLine + "'", Source());
     const std::string executable = mapper_.Map(split->program);
     // The program sees its path as the command line wrote it, and the rest of

@@ -131,6 +131,18 @@ TEST_F(RealPlatformTest, StartsAProgramWhosePathHoldsABlankAndReadsItsExitCode) 
   EXPECT_EQ(testing::RecordedCommandLines(folder), std::vector<std::string>{line});
 }
 
+TEST_F(RealPlatformTest, AProgramBesideItsFoldersFirstWordNeverStandsInForIt) {
+  const auto probe = temp.path() / "probe";
+  const auto folder = probe / "my bin";
+  testing::InstallStandIn(folder, "zariz.exe", 3);
+  testing::InstallStandIn(probe, "my", 9);
+  WriteFile(folder / "zariz.exe DOWNLOAD=NO;SERVER=h;", "a file that no one may run");
+  const std::string line = folder.string() + "/zariz.exe DOWNLOAD=NO;SERVER=h; ARCHIVO=F;";
+  EXPECT_EQ(RunToEnd(line), 3u);
+  EXPECT_EQ(testing::RecordedCommandLines(folder), std::vector<std::string>{line});
+  EXPECT_TRUE(testing::RecordedCommandLines(probe).empty());
+}
+
 TEST_F(RealPlatformTest, AMissingProgramCannotStartAndHandleZeroReadsNothing) {
   EXPECT_EQ(FailureOf([&] { platform->StartProcess(temp.str() + "/none.exe ARG", WindowStyle::kNormalFocus); }),
             failure::kFileNotFound);
