@@ -53,6 +53,16 @@ TEST_F(AutomaticRun, UploadsFromARealCommandLineAndExitsZero) {
   EXPECT_TRUE(run.errors.empty()) << run.errors;
 }
 
+TEST_F(AutomaticRun, AFirstJobOnAFreshMachineMakesTheDriveFolder) {
+  fs::remove_all(temp.path() / "C");
+  const ProgramRun run =
+      Tramvel({"@ParametroAdicional=SUBIR;@Server=SRV01;@DbName=GESTION;@Usuario=ana;@Password=x;"});
+  ASSERT_TRUE(run.exitedNormally);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_TRUE(fs::is_directory(temp.path() / "C" / "ENVIAR"));
+  EXPECT_EQ(RecordedCommandLines(programs).size(), 2u);
+}
+
 TEST_F(AutomaticRun, DownloadsFromARealCommandLine) {
   const fs::path inbox = temp.path() / "C" / "RECIBIR";
   WriteFile(inbox / "MA_CLIENTES.csv", "Codigo\n1\n");
