@@ -21,15 +21,14 @@ void Copiar(File& origen, File& destino, std::size_t cantidad) {
   if (origen.CopyTo(destino, cantidad) != cantidad) throw Failure(failure::kInputPastEnd, "Input past end of file");
 }
 
-// The first path of "A.TXT", "A (2).TXT", "A (3).TXT", ... in `carpeta` that
-// names nothing yet: a second delivery in the same minute keeps the first
-// one's witness.
-std::string NombreLibre(Platform& platform, const std::string& carpeta, const std::string& nombre,
-                        const std::string& extension) {
+// Gives the copy the first of "A.TXT", "A (2).TXT", "A (3).TXT", ... in
+// `carpeta` that names nothing yet: a second delivery in the same minute
+// keeps the first one's witness.
+void DarNombreLibre(Platform& platform, const std::string& copia, const std::string& carpeta,
+                    const std::string& nombre, const std::string& extension) {
   for (int numero = 1;; ++numero) {
     const std::string base = numero == 1 ? nombre : fmt::format("{} ({})", nombre, numero);
-    const std::string ruta = carpeta + (extension.empty() ? base : base + "." + extension);
-    if (!platform.FileExists(ruta) && !platform.FolderExists(ruta)) return ruta;
+    if (platform.RenameFileIfFree(copia, carpeta + (extension.empty() ? base : base + "." + extension))) return;
   }
 }
 
@@ -134,7 +133,7 @@ void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& Sub
     if (copiado) {
       pasos([&] {
         copiado = false;
-        platform_.RenameFile(parcial, NombreLibre(platform_, testigo + "\\", nombre, extension));
+        DarNombreLibre(platform_, parcial, testigo + "\\", nombre, extension);
         copiado = true;
       });
     }

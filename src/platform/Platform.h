@@ -109,8 +109,14 @@ class Platform {
   // Renames a file, replacing an existing target. Missing source: 53.
   virtual void RenameFile(const std::string& from, const std::string& to) = 0;
 
-  // True when both paths name one existing file (the same device and inode,
-  // whatever the spelling, link or letter case). Never raises.
+  // Renames a file to a name that nothing has yet, as Windows' MoveFile does:
+  // false, and nothing changed, when an entry exists at `to` as written.
+  // Missing source: 53.
+  virtual bool RenameFileIfFree(const std::string& from, const std::string& to) = 0;
+
+  // True when writing to `second` would write to the existing file that
+  // `first` names (the same device and inode, reached through another
+  // spelling, a link or the letter case of its folders). Never raises.
   virtual bool SameFile(const std::string& first, const std::string& second) = 0;
 
   // Opens a file. A missing file for kRead raises 53; a folder or a file
@@ -221,6 +227,9 @@ class PlatformWrapper : public Platform {
   void CreateFolder(const std::string& path) override { target_.CreateFolder(path); }
   void DeleteFile(const std::string& path) override { target_.DeleteFile(path); }
   void RenameFile(const std::string& from, const std::string& to) override { target_.RenameFile(from, to); }
+  bool RenameFileIfFree(const std::string& from, const std::string& to) override {
+    return target_.RenameFileIfFree(from, to);
+  }
   bool SameFile(const std::string& first, const std::string& second) override {
     return target_.SameFile(first, second);
   }

@@ -189,14 +189,35 @@ class RealPlatform final : public Platform {
     }
   }
 
+  bool RenameFileIfFree(const std::string& from, const std::string& to) override {
+    if (mapper_.LeavesDrive(to)) throw PosixFailure(ENOTDIR, to, Source());
+    const std::string target = mapper_.MapForCreation(to);
+    const int result = OnPath(from, false, [&](const std::string& native) {
+      int renamed = ::renameat2(AT_FDCWD, native.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+      if (renamed != 0 && errno == EINVAL) {
+        // A file system without the flag: a second link is just as atomic.
+        renamed = ::link(native.c_str(), target.c_str());
+        if (renamed == 0) ::unlink(native.c_str());
+      }
+      return renamed;
+    });
+    if (result == 0) return true;
+    if (errno == EEXIST) return false;
+    throw PosixFailure(errno, from, Source());
+  }
+
   bool SameFile(const std::string& first, const std::string& second) override {
     struct stat a {};
     struct stat b {};
-    const auto statOf = [](struct stat& info) {
-      return [&info](const std::string& native) { return ::stat(native.c_str(), &info); };
-    };
-    return OnPath(first, false, statOf(a)) == 0 && OnPath(second, false, statOf(b)) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
+    if (OnPath(first, false, [&](const std::string& native) { return ::stat(native.c_str(), &a); }) != 0) return false;
+    // Where writing would go: a new name is not looked for in other letter
+    // cases, which would scan its folder for every file written there.
+    if (mapper_.LeavesDrive(second)) return false;
+    if (::stat(mapper_.MapLexically(second).c_str(), &b) != 0 &&
+        ::stat(mapper_.MapForCreation(second).c_str(), &b) != 0) {
+      return false;
+    }
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
   }
 
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override {

@@ -113,7 +113,7 @@ TEST_F(Witness, ASecondWitnessInTheSameMinuteGetsANumberedName) {
 TEST_F(Witness, AFileIsNeverCopiedOntoItself) {
   const fs::path minute = drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837";
   WriteFile(minute / "A.TXT", "keep");
-  EXPECT_FALSE(dll.CopyFile("C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT", "c:\\recibir\\testigo\\2014-05\\06-1837\\a.txt"));
+  EXPECT_FALSE(dll.CopyFile("C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT", "c:\\recibir\\testigo\\2014-05\\06-1837\\A.TXT"));
   ASSERT_EQ(platform.Boxes().size(), 1u);
   EXPECT_EQ(platform.Boxes()[0].text,
             "El origen y el destino son el mismo archivo: \"C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT\"");

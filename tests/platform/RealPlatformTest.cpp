@@ -84,14 +84,26 @@ TEST_F(RealPlatformTest, AppendingRefusesALinkAtTheFilesName) {
   EXPECT_EQ(ReadFile(temp.path() / "target.txt"), "mine");
 }
 
-TEST_F(RealPlatformTest, SameFileSeesOneFileUnderAnyName) {
-  WriteFile(temp.path() / "A.TXT", "a");
-  WriteFile(temp.path() / "B.TXT", "a");
-  fs::create_hard_link(temp.path() / "A.TXT", temp.path() / "LINK.TXT");
-  EXPECT_TRUE(platform->SameFile("C:\\A.TXT", "c:\\a.txt"));
-  EXPECT_TRUE(platform->SameFile("C:\\A.TXT", temp.str() + "/LINK.TXT"));
-  EXPECT_FALSE(platform->SameFile("C:\\A.TXT", "C:\\B.TXT"));
-  EXPECT_FALSE(platform->SameFile("C:\\A.TXT", "C:\\NONE.TXT"));
+TEST_F(RealPlatformTest, SameFileSeesWhereAWriteWouldGo) {
+  WriteFile(temp.path() / "R" / "A.TXT", "a");
+  WriteFile(temp.path() / "R" / "B.TXT", "a");
+  fs::create_hard_link(temp.path() / "R" / "A.TXT", temp.path() / "LINK.TXT");
+  EXPECT_TRUE(platform->SameFile("C:\\R\\A.TXT", "c:\\r\\A.TXT"));
+  EXPECT_TRUE(platform->SameFile("c:\\r\\a.txt", temp.str() + "/LINK.TXT"));
+  // Writing to "a.txt" would make a new file beside "A.TXT".
+  EXPECT_FALSE(platform->SameFile("C:\\R\\A.TXT", "C:\\R\\a.txt"));
+  EXPECT_FALSE(platform->SameFile("C:\\R\\A.TXT", "C:\\R\\B.TXT"));
+  EXPECT_FALSE(platform->SameFile("C:\\R\\A.TXT", "C:\\R\\NONE.TXT"));
+}
+
+TEST_F(RealPlatformTest, RenameIfFreeNeverReplaces) {
+  WriteFile(temp.path() / "A.TXT", "new");
+  WriteFile(temp.path() / "B.TXT", "old");
+  EXPECT_FALSE(platform->RenameFileIfFree("C:\\A.TXT", "C:\\B.TXT"));
+  EXPECT_EQ(ReadFile(temp.path() / "B.TXT"), "old");
+  EXPECT_TRUE(platform->RenameFileIfFree("C:\\A.TXT", "C:\\C.TXT"));
+  EXPECT_EQ(ReadFile(temp.path() / "C.TXT"), "new");
+  EXPECT_EQ(FailureOf([&] { platform->RenameFileIfFree("C:\\A.TXT", "C:\\D.TXT"); }), failure::kFileNotFound);
 }
 
 TEST_F(RealPlatformTest, ListsFilesOrFoldersInCaseInsensitiveOrder) {

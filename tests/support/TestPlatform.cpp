@@ -72,6 +72,11 @@ void TestPlatform::RenameFile(const std::string& from, const std::string& to) {
   PlatformWrapper::RenameFile(from, to);
 }
 
+bool TestPlatform::RenameFileIfFree(const std::string& from, const std::string& to) {
+  Hit(Op::kRenameFile, from);
+  return PlatformWrapper::RenameFileIfFree(from, to);
+}
+
 std::unique_ptr<File> TestPlatform::OpenFile(const std::string& path, OpenMode mode) {
   Hit(Op::kOpenFile, path);
   return std::make_unique<WatchedFile>(PlatformWrapper::OpenFile(path, mode),

@@ -88,6 +88,7 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   void CreateFolder(const std::string& path) override;
   void DeleteFile(const std::string& path) override;
   void RenameFile(const std::string& from, const std::string& to) override;
+  bool RenameFileIfFree(const std::string& from, const std::string& to) override;
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override;
   int64_t StartProcess(const std::string& commandLine, WindowStyle style) override;
   ProcessHandle OpenProcess(int64_t processId) override;
