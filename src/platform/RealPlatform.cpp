@@ -23,6 +23,7 @@
 #include "platform/MessageBoxStyle.h"
 #include "platform/PathMapping.h"
 #include "platform/PosixFailure.h"
+#include "platform/PosixFile.h"
 #include "platform/QtOperator.h"
 #include "platform/QtWaitWindow.h"
 #include "platform/TextCase.h"
@@ -32,90 +33,6 @@ extern char** environ;
 
 namespace tramvel {
 namespace {
-
-class PosixFile final : public File {
- public:
-  PosixFile(int fd, std::string path, std::string source) : fd_(fd), path_(std::move(path)), source_(std::move(source)) {}
-  ~PosixFile() override { ::close(fd_); }
-  PosixFile(const PosixFile&) = delete;
-  PosixFile& operator=(const PosixFile&) = delete;
-
-  std::size_t Read(std::span<std::byte> buffer) override {
-    std::size_t total = 0;
-    while (total < buffer.size()) {
-      const ssize_t n = ::read(fd_, buffer.data() + total, buffer.size() - total);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw Fail(errno);
-      if (n == 0) break;
-      total += static_cast<std::size_t>(n);
-    }
-    return total;
-  }
-
-  void Write(std::span<const std::byte> data) override {
-    std::size_t total = 0;
-    while (total < data.size()) {
-      const ssize_t n = ::write(fd_, data.data() + total, data.size() - total);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw Fail(errno);
-      total += static_cast<std::size_t>(n);
-    }
-  }
-
-  void Seek(uint64_t offset) override {
-    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) throw Fail(errno);
-  }
-
-  uint64_t Length() override {
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0) throw Fail(errno);
-    return static_cast<uint64_t>(info.st_size);
-  }
-
-  void SetLength(uint64_t length) override {
-    if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) throw Fail(errno);
-  }
-
-  void Flush(bool durable) override {
-    if (durable && ::fdatasync(fd_) != 0) throw Fail(errno);
-  }
-
-  std::size_t CopyTo(File& destination, std::size_t count) override {
-    auto* target = dynamic_cast<PosixFile*>(&destination);
-    if (!target || !inKernelCopy_) return File::CopyTo(destination, count);
-    // Inside the kernel, bytes need not pass through our memory.
-    std::size_t total = 0;
-    while (total < count) {
-      const ssize_t n = ::copy_file_range(fd_, nullptr, target->fd_, nullptr, count - total, 0);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && total == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
-        inKernelCopy_ = false;
-        return File::CopyTo(destination, count);
-      }
-      if (n < 0) throw Fail(errno);
-      if (n == 0) break;
-      total += static_cast<std::size_t>(n);
-    }
-    return total;
-  }
-
- private:
-  Failure Fail(int error) const { return PosixFailure(error, path_, source_); }
-
-  int fd_;
-  std::string path_;
-  std::string source_;
-  bool inKernelCopy_ = true;
-};
-
-// Makes the folder and every missing folder above it, each with `mode`
-// (less the umask); levels that exist are left as they are.
-void MakeFolders(const std::string& native, mode_t mode) {
-  for (std::size_t slash = native.find('/', 1);; slash = native.find('/', slash + 1)) {
-    ::mkdir(native.substr(0, slash).c_str(), mode);
-    if (slash == std::string::npos) break;
-  }
-}
 
 struct Child {
   pid_t pid = 0;
