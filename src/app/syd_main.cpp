@@ -37,10 +37,12 @@ Subcommands:
                                            DESTINO\TESTIGO\yyyy-mm\dd-hhmm<SUFIJO>\
                                            and prints what it wrote back
   crear-base [SCRIPT]                      creates the empty embedded database @DbName
-                                           of server @Server, then runs SCRIPT on it
+                                           of server @Server, then runs SCRIPT on it;
+                                           when SCRIPT fails the database is removed
   ver-vistas FILE                          runs the SQL script FILE (batches separated
                                            by GO lines) on the database
-  cfg COLUMN                               prints COLUMN of the configuration table
+  cfg COLUMN                               prints COLUMN (a column name) of the
+                                           configuration table
   verificar-campos [--confirmar]           brings the schema up to date (VerificaCampos,
                                            called again while the schema date moves),
                                            printing the date after each call; questions
@@ -128,6 +130,8 @@ int CrearBase(Invocacion& in) {
     return 1;
   }
   destino.Servidor(in.dll.gServidor);
+  destino.BaseDeDatos(in.dll.gDBName);
+  std::string carpeta;
   bool creada = false;
   tramvel::StepRunner pasos([&](const tramvel::Failure& error) {
     std::cerr << "syd: " << error.Description() << "\n";
@@ -135,14 +139,29 @@ int CrearBase(Invocacion& in) {
   });
   pasos.Run([&] {
     pasos([&] {
-      tramvel::ado::CreateSqliteDatabase(in.platform.NativePath(destino.CarpetaServidor()), in.dll.gDBName);
+      carpeta = in.platform.NativePath(destino.CarpetaServidor());
+      tramvel::ado::CreateSqliteDatabase(carpeta, in.dll.gDBName);
       creada = true;
     });
   });
   if (!creada) return 1;
-  in.dll.OpenADOServer();
   if (in.args.empty()) return 0;
-  return Ejecutado(in.dll.VerVistas(RutaDeScript(in.platform, in.args[0])));
+  // All or nothing: a database whose script did not run whole goes again,
+  // so that the command can simply be run once more.
+  bool completa = false;
+  {
+    Dll_SYD script(in.platform, tramvel::Attendance::kUnattended);
+    script.gServidor = in.dll.gServidor;
+    script.gDBName = in.dll.gDBName;
+    script.gUsuario = in.dll.gUsuario;
+    script.gUserPassWord = in.dll.gUserPassWord;
+    script.OpenADOServer();
+    completa = script.VerVistas(RutaDeScript(in.platform, in.args[0]));
+  }
+  if (completa) return 0;
+  tramvel::ado::DropSqliteDatabase(carpeta, in.dll.gDBName);
+  std::cerr << "syd: the script did not run whole; database '" << in.dll.gDBName << "' was removed again\n";
+  return 1;
 }
 
 int VerVistas(Invocacion& in) {
@@ -153,6 +172,7 @@ int VerVistas(Invocacion& in) {
 
 int Cfg(Invocacion& in) {
   if (in.args.size() != 1) return Fallo("cfg takes one COLUMN");
+  if (!Dll_SYD::EsNombreDeColumna(in.args[0])) return Fallo("cfg takes a column name, not '" + in.args[0] + "'");
   in.dll.OpenADOServer();
   std::cout << in.dll.Cfg(in.args[0]) << "\n";
   return 0;

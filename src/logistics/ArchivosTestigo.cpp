@@ -21,6 +21,27 @@ void Copiar(File& origen, File& destino, std::size_t cantidad) {
   if (origen.CopyTo(destino, cantidad) != cantidad) throw Failure(failure::kInputPastEnd, "Input past end of file");
 }
 
+// Gives the copy the first of "A.TXT", "A (2).TXT", "A (3).TXT", ... in
+// `carpeta` that names nothing yet: a second delivery in the same minute
+// keeps the first one's witness.
+void DarNombreLibre(Platform& platform, const std::string& copia, const std::string& carpeta,
+                    const std::string& nombre, const std::string& extension) {
+  for (int numero = 1;; ++numero) {
+    const std::string base = numero == 1 ? nombre : fmt::format("{} ({})", nombre, numero);
+    if (platform.RenameFileIfFree(copia, carpeta + (extension.empty() ? base : base + "." + extension))) return;
+  }
+}
+
+// Removes what a failed copy left behind; a file that cannot go stays.
+void BorrarSiQueda(Platform& platform, const std::string& ruta) {
+  StepRunner pasos(StepRunner::Ignoring());
+  pasos.Run([&] {
+    pasos([&] {
+      if (platform.FileExists(ruta)) platform.DeleteFile(ruta);
+    });
+  });
+}
+
 }  // namespace
 
 bool Dll_SYD::FileExists(const std::string& path) { return CanOpenForReading(platform_, path); }
@@ -28,6 +49,11 @@ bool Dll_SYD::FileExists(const std::string& path) { return CanOpenForReading(pla
 bool Dll_SYD::CopyFile(std::string SourcePath, std::string DestinationPath) {
   if (!FileExists(SourcePath)) {
     platform_.MessageBox("No se encontro archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
+    return false;
+  }
+  // Opening the destination empties it: onto itself, that would be the source.
+  if (platform_.SameFile(SourcePath, DestinationPath)) {
+    platform_.MessageBox("El origen y el destino son el mismo archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
     return false;
   }
   bool copiado = false;
@@ -85,9 +111,7 @@ void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& Sub
     // One reading of the clock, so that date and time cannot straddle midnight.
     pasos([&] { ahora = platform_.Now(); });
     pasos([&] { carpetaMes = fmt::format("{:04}-{:02}", ahora.year, ahora.month); });
-    pasos([&] {
-      if (SubFijo.size() > 1) SubFijo = SubFijo.substr(0, 1);
-    });
+    pasos([&] { SubFijo = Utilidades::AjustarTexto(SubFijo, 1); });
     pasos([&] { carpetaMinuto = fmt::format("{:02}-{:02}{:02}", ahora.day, ahora.hour, ahora.minute) + SubFijo; });
     pasos([&] {
       if (RutaDestino.empty()) RutaDestino = platform_.ProgramFolder();
@@ -101,9 +125,20 @@ void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& Sub
         if (!platform_.FolderExists(carpeta)) platform_.CreateFolder(carpeta);
       });
     }
+    // The copy gets its final name only when complete, and never one that a
+    // witness already has.
+    const std::string parcial = testigo + "\\" + archivo + ".parcial";
     bool copiado = true;
-    pasos([&] { copiado = CopyFile(RutaArchivo, testigo + "\\" + archivo); });
+    pasos([&] { copiado = CopyFile(RutaArchivo, parcial); });
+    if (copiado) {
+      pasos([&] {
+        copiado = false;
+        DarNombreLibre(platform_, parcial, testigo + "\\", nombre, extension);
+        copiado = true;
+      });
+    }
     if (!copiado) {
+      BorrarSiQueda(platform_, parcial);
       pasos([&] { platform_.MessageBox("Ha ocurrido un error en la copia del Archivo", mb::kCritical, "Atención"); });
       pasos([&] { RutaArchivo = "ERROR"; });
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "common/components/SesionDatos.h"
 #include "common/components/Utilidades.h"
@@ -60,7 +61,12 @@ class Dll_SYD {
   // The column `QueCampo` of the first row of TA_CONFIGURACION, trimmed; the
   // empty text when the table has no row, or when reading it fails and the
   // operator gives up (the failure is shown with the routine name "CFG").
+  // A name that is not an identifier is such a failure, and nothing is sent.
   std::string Cfg(const std::string& QueCampo);
+
+  // True for an identifier as SQL Server writes one unquoted (a letter, "_",
+  // "@" or "#", then letters, digits, "_", "@", "#" or "$"; at most 128).
+  static bool EsNombreDeColumna(std::string_view nombre);
 
   // Connects the object's own session to gServidor / gDBName with the
   // account gUsuario / gUserPassWord. Its outcome is not checked here: a

@@ -5,8 +5,11 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <utility>
+#include <vector>
 
+#include "platform/Failure.h"
 #include "platform/TextCase.h"
 
 namespace tramvel {
@@ -72,6 +75,40 @@ std::string ResolveLetterCase(const std::string& nativePath) {
   return resolved;
 }
 
+bool HasDrive(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+// What follows a drive ("\RECIBIR\..\A.TXT"), with "." and ".." resolved as
+// Windows resolves them, before anything is looked up, and "/" between
+// components; nullopt when ".." climbs above the drive's root. A closing
+// separator stays.
+std::optional<std::string> ResolveDots(std::string_view rest) {
+  std::vector<std::string_view> parts;
+  bool closed = false;
+  for (std::size_t pos = 0; pos <= rest.size();) {
+    std::size_t next = rest.find_first_of("\\/", pos);
+    if (next == std::string_view::npos) next = rest.size();
+    const std::string_view part = rest.substr(pos, next - pos);
+    closed = part.empty() || part == "." || part == "..";
+    if (part == "..") {
+      if (parts.empty()) return std::nullopt;
+      parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    pos = next + 1;
+  }
+  std::string out;
+  for (const std::string_view part : parts) {
+    out += '/';
+    out += part;
+  }
+  if (closed && !rest.empty()) out += '/';
+  return out;
+}
+
 }  // namespace
 
 PathMapper PathMapper::FromEnvironment() {
@@ -89,17 +126,24 @@ std::string PathMapper::DriveRoot(char letter) const {
   return EnvOr(variable.c_str(), parent + "/" + upper);
 }
 
+std::optional<std::string> PathMapper::RootOf(std::string_view path) const {
+  if (!HasDrive(path)) return std::nullopt;
+  return DriveRoot(path[0]);
+}
+
+bool PathMapper::LeavesDrive(std::string_view path) const { return HasDrive(path) && !ResolveDots(path.substr(2)); }
+
 std::string PathMapper::MapLexically(std::string_view path) const {
-  std::string out(path);
-  for (char& c : out) {
-    if (c == '\\') c = '/';
-  }
-  const bool hasDrive = out.size() >= 2 && out[1] == ':' &&
-                        ((out[0] >= 'A' && out[0] <= 'Z') || (out[0] >= 'a' && out[0] <= 'z'));
-  if (hasDrive) {
-    std::string rest = out.substr(2);
-    if (!rest.empty() && rest.front() != '/') rest.insert(rest.begin(), '/');
-    out = DriveRoot(out[0]) + rest;
+  std::string out;
+  if (HasDrive(path)) {
+    const std::optional<std::string> rest = ResolveDots(path.substr(2));
+    if (!rest) throw Failure(failure::kPathNotFound, "Path not found '" + std::string(path) + "'");
+    out = DriveRoot(path[0]) + *rest;
+  } else {
+    out = path;
+    for (char& c : out) {
+      if (c == '\\') c = '/';
+    }
   }
   // Doubled separators come from joining a folder that ends in a separator
   // with a name that starts with one; they mean nothing on either system.

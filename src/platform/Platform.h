@@ -18,7 +18,8 @@ namespace tramvel {
 enum class OpenMode {
   kRead,       // existing file, reading from its start
   kWrite,      // created or truncated, writing from its start
-  kAppend,     // created when missing, writing at its end
+  kAppend,     // created when missing, writing at its end; a symbolic link at
+               // its name is refused (75), as error and log files open this way
   kReadWrite,  // created when missing, never truncated; random access
 };
 
@@ -76,8 +77,11 @@ enum class OutputStream { kStandardOutput, kStandardError };
 // Everything that touches the outside world: files, processes, clock,
 // environment and the operator. Paths are the system's own Windows-style
 // texts ("C:\RECIBIR\A.TXT"); each implementation maps them at this boundary
-// only. Every method reports failure by raising a Failure with the number
-// Windows would give it; none returns an error code unless its comment says so.
+// only. A path whose ".." climbs above its drive's root names nothing: it
+// fails as a missing path (76), and a drive's own folder is made when
+// something is first created in it. Every method reports failure by raising
+// a Failure with the number Windows would give it; none returns an error code
+// unless its comment says so.
 //
 // The real implementation comes from NewRealPlatform() (RealPlatform.h); tests
 // wrap it with PlatformWrapper and override only what they break.
@@ -105,12 +109,23 @@ class Platform {
   // Renames a file, replacing an existing target. Missing source: 53.
   virtual void RenameFile(const std::string& from, const std::string& to) = 0;
 
+  // Renames a file to a name that nothing has yet, as Windows' MoveFile does:
+  // false, and nothing changed, when an entry exists at `to` as written.
+  // Missing source: 53.
+  virtual bool RenameFileIfFree(const std::string& from, const std::string& to) = 0;
+
+  // True when writing to `second` would write to the existing file that
+  // `first` names (the same device and inode, reached through another
+  // spelling, a link or the letter case of its folders). Never raises.
+  virtual bool SameFile(const std::string& first, const std::string& second) = 0;
+
   // Opens a file. A missing file for kRead raises 53; a folder or a file
   // that may not be opened 75; a missing parent folder 76.
   virtual std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) = 0;
 
   // The native path that `path` maps to, for a library that opens files
-  // itself (the database engine). Never raises.
+  // itself (the database engine). Raises only for a path that leaves its
+  // drive (76).
   virtual std::string NativePath(const std::string& path) = 0;
 
   // Makes every file and folder written so far on the file system that holds
@@ -124,10 +139,13 @@ class Platform {
   // ----- processes -----
 
   // Starts a Windows-style command line: the program path is not quoted and
-  // may hold blanks, so the program is the shortest prefix ending before a
-  // blank that names an existing file, and everything after that blank
-  // reaches the program unchanged as its single argument. Returns the
-  // process id. No such program, or one that cannot be started: 53.
+  // may hold blanks, so the program is the longest prefix ending before a
+  // blank (or the whole line) that names an executable file, and everything
+  // after that blank reaches the program unchanged as its single argument.
+  // Windows takes the shortest prefix that names a file; the longest one
+  // keeps a file "/tmp/my" from standing in for "/tmp/my bin/zariz.exe".
+  // Returns the process id. No such program: 53; a file that cannot be
+  // started: 5.
   virtual int64_t StartProcess(const std::string& commandLine, WindowStyle style) = 0;
 
   // Opens a started process for querying; 0 when it cannot be watched.
@@ -155,6 +173,12 @@ class Platform {
 
   // An environment variable; nullopt when not set.
   virtual std::optional<std::string> GetEnv(const std::string& name) = 0;
+
+  // A folder for this user's temporary files when the environment names
+  // none, as Windows keeps one per user: created on first use, open to this
+  // user only (mode 0700). Never raises: a folder that cannot be made shows
+  // up when a file is opened in it.
+  virtual std::string PrivateTempFolder() = 0;
 
   virtual std::string ComputerName() = 0;
   virtual std::string UserName() = 0;
@@ -211,6 +235,12 @@ class PlatformWrapper : public Platform {
   void CreateFolder(const std::string& path) override { target_.CreateFolder(path); }
   void DeleteFile(const std::string& path) override { target_.DeleteFile(path); }
   void RenameFile(const std::string& from, const std::string& to) override { target_.RenameFile(from, to); }
+  bool RenameFileIfFree(const std::string& from, const std::string& to) override {
+    return target_.RenameFileIfFree(from, to);
+  }
+  bool SameFile(const std::string& first, const std::string& second) override {
+    return target_.SameFile(first, second);
+  }
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override {
     return target_.OpenFile(path, mode);
   }
@@ -228,6 +258,7 @@ class PlatformWrapper : public Platform {
   }
   DateTime Now() override { return target_.Now(); }
   std::optional<std::string> GetEnv(const std::string& name) override { return target_.GetEnv(name); }
+  std::string PrivateTempFolder() override { return target_.PrivateTempFolder(); }
   std::string ComputerName() override { return target_.ComputerName(); }
   std::string UserName() override { return target_.UserName(); }
   std::string ProgramFolder() override { return target_.ProgramFolder(); }

@@ -23,6 +23,7 @@
 #include "platform/MessageBoxStyle.h"
 #include "platform/PathMapping.h"
 #include "platform/PosixFailure.h"
+#include "platform/PosixFile.h"
 #include "platform/QtOperator.h"
 #include "platform/QtWaitWindow.h"
 #include "platform/TextCase.h"
@@ -32,81 +33,6 @@ extern char** environ;
 
 namespace tramvel {
 namespace {
-
-class PosixFile final : public File {
- public:
-  PosixFile(int fd, std::string path, std::string source) : fd_(fd), path_(std::move(path)), source_(std::move(source)) {}
-  ~PosixFile() override { ::close(fd_); }
-  PosixFile(const PosixFile&) = delete;
-  PosixFile& operator=(const PosixFile&) = delete;
-
-  std::size_t Read(std::span<std::byte> buffer) override {
-    std::size_t total = 0;
-    while (total < buffer.size()) {
-      const ssize_t n = ::read(fd_, buffer.data() + total, buffer.size() - total);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw Fail(errno);
-      if (n == 0) break;
-      total += static_cast<std::size_t>(n);
-    }
-    return total;
-  }
-
-  void Write(std::span<const std::byte> data) override {
-    std::size_t total = 0;
-    while (total < data.size()) {
-      const ssize_t n = ::write(fd_, data.data() + total, data.size() - total);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw Fail(errno);
-      total += static_cast<std::size_t>(n);
-    }
-  }
-
-  void Seek(uint64_t offset) override {
-    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) throw Fail(errno);
-  }
-
-  uint64_t Length() override {
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0) throw Fail(errno);
-    return static_cast<uint64_t>(info.st_size);
-  }
-
-  void SetLength(uint64_t length) override {
-    if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) throw Fail(errno);
-  }
-
-  void Flush(bool durable) override {
-    if (durable && ::fdatasync(fd_) != 0) throw Fail(errno);
-  }
-
-  std::size_t CopyTo(File& destination, std::size_t count) override {
-    auto* target = dynamic_cast<PosixFile*>(&destination);
-    if (!target || !inKernelCopy_) return File::CopyTo(destination, count);
-    // Inside the kernel, bytes need not pass through our memory.
-    std::size_t total = 0;
-    while (total < count) {
-      const ssize_t n = ::copy_file_range(fd_, nullptr, target->fd_, nullptr, count - total, 0);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && total == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
-        inKernelCopy_ = false;
-        return File::CopyTo(destination, count);
-      }
-      if (n < 0) throw Fail(errno);
-      if (n == 0) break;
-      total += static_cast<std::size_t>(n);
-    }
-    return total;
-  }
-
- private:
-  Failure Fail(int error) const { return PosixFailure(error, path_, source_); }
-
-  int fd_;
-  std::string path_;
-  std::string source_;
-  bool inKernelCopy_ = true;
-};
 
 struct Child {
   pid_t pid = 0;
@@ -136,6 +62,7 @@ class RealPlatform final : public Platform {
 
   std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) override {
     std::vector<std::string> names;
+    if (mapper_.LeavesDrive(folder)) return names;
     const std::string native = mapper_.Map(folder);
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(native.c_str()), ::closedir);
     if (!dir) return names;
@@ -172,10 +99,42 @@ class RealPlatform final : public Platform {
   }
 
   void RenameFile(const std::string& from, const std::string& to) override {
+    if (mapper_.LeavesDrive(to)) throw PosixFailure(ENOTDIR, to, Source());
     const std::string target = mapper_.MapForCreation(to);
     if (OnPath(from, false, [&](const std::string& native) { return ::rename(native.c_str(), target.c_str()); }) != 0) {
       throw PosixFailure(errno, from, Source());
     }
+  }
+
+  bool RenameFileIfFree(const std::string& from, const std::string& to) override {
+    if (mapper_.LeavesDrive(to)) throw PosixFailure(ENOTDIR, to, Source());
+    const std::string target = mapper_.MapForCreation(to);
+    const int result = OnPath(from, false, [&](const std::string& native) {
+      int renamed = ::renameat2(AT_FDCWD, native.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+      if (renamed != 0 && errno == EINVAL) {
+        // A file system without the flag: a second link is just as atomic.
+        renamed = ::link(native.c_str(), target.c_str());
+        if (renamed == 0) ::unlink(native.c_str());
+      }
+      return renamed;
+    });
+    if (result == 0) return true;
+    if (errno == EEXIST) return false;
+    throw PosixFailure(errno, from, Source());
+  }
+
+  bool SameFile(const std::string& first, const std::string& second) override {
+    struct stat a {};
+    struct stat b {};
+    if (OnPath(first, false, [&](const std::string& native) { return ::stat(native.c_str(), &a); }) != 0) return false;
+    // Where writing would go: a new name is not looked for in other letter
+    // cases, which would scan its folder for every file written there.
+    if (mapper_.LeavesDrive(second)) return false;
+    if (::stat(mapper_.MapLexically(second).c_str(), &b) != 0 &&
+        ::stat(mapper_.MapForCreation(second).c_str(), &b) != 0) {
+      return false;
+    }
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
   }
 
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override {
@@ -183,7 +142,9 @@ class RealPlatform final : public Platform {
     switch (mode) {
       case OpenMode::kRead: flags |= O_RDONLY; break;
       case OpenMode::kWrite: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
-      case OpenMode::kAppend: flags |= O_WRONLY | O_CREAT | O_APPEND; break;
+      // Appending is how error and log files are written, often in a folder
+      // that others may write to: a link planted at their name is refused.
+      case OpenMode::kAppend: flags |= O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW; break;
       case OpenMode::kReadWrite: flags |= O_RDWR | O_CREAT; break;
     }
     const int fd =
@@ -201,7 +162,10 @@ class RealPlatform final : public Platform {
     return std::make_unique<PosixFile>(fd, path, Source());
   }
 
-  std::string NativePath(const std::string& path) override { return mapper_.Map(path); }
+  std::string NativePath(const std::string& path) override {
+    if (mapper_.LeavesDrive(path)) throw PosixFailure(ENOTDIR, path, Source());
+    return mapper_.Map(path);
+  }
 
   void SyncFileSystem(const std::string& path) override {
     const int fd =
@@ -214,9 +178,17 @@ class RealPlatform final : public Platform {
   }
 
   int64_t StartProcess(const std::string& commandLine, WindowStyle /*style*/) override {
-    const auto split = SplitWindowsCommandLine(commandLine, [this](const std::string& program) {
-      return IsNative(mapper_.Map(program), S_IFREG);
-    });
+    // A file that no one may run is only taken when no prefix names a
+    // program; starting it then fails as on Windows (5).
+    const auto named = [this](bool executable) {
+      return [this, executable](const std::string& program) {
+        struct stat info {};
+        return !mapper_.LeavesDrive(program) && ::stat(mapper_.Map(program).c_str(), &info) == 0 &&
+               S_ISREG(info.st_mode) && (!executable || (info.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0);
+      };
+    };
+    auto split = SplitWindowsCommandLine(commandLine, named(true));
+    if (!split) split = SplitWindowsCommandLine(commandLine, named(false));
     if (!split) throw Failure(failure::kFileNotFound, "File not found '" + commandLine + "'", Source());
     const std::string executable = mapper_.Map(split->program);
     // The program sees its path as the command line wrote it, and the rest of
@@ -296,6 +268,21 @@ class RealPlatform final : public Platform {
     return std::string(value);
   }
 
+  std::string PrivateTempFolder() override {
+    std::string cache;
+    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/') {
+      cache = xdg;
+    } else {
+      const char* home = std::getenv("HOME");
+      const passwd* entry = home && home[0] == '/' ? nullptr : ::getpwuid(::geteuid());
+      cache = std::string(home && home[0] == '/' ? home : entry ? entry->pw_dir : "/") + "/.cache";
+    }
+    const std::string folder = cache + "/tramvel/temp";
+    // Each level this creates is this user's alone.
+    MakeFolders(folder, 0700);
+    return folder;
+  }
+
   std::string ComputerName() override {
     char name[256] = {};
     if (::gethostname(name, sizeof name - 1) != 0) return {};
@@ -372,10 +359,16 @@ class RealPlatform final : public Platform {
 
   // Runs a system call on the path as written and, when that finds nothing,
   // once more with its letter case resolved: the common case costs one call.
+  // A path that leaves its drive fails as a missing path would.
   template <typename Call>
   int OnPath(const std::string& path, bool creating, const Call& call) {
+    if (mapper_.LeavesDrive(path)) {
+      errno = ENOTDIR;
+      return -1;
+    }
     const std::string lexical = mapper_.MapLexically(path);
-    const int result = call(lexical);
+    int result = call(lexical);
+    if (result < 0 && creating && (errno == ENOENT || errno == ENOTDIR) && MadeDriveRoot(path)) result = call(lexical);
     if (result >= 0 || (errno != ENOENT && errno != ENOTDIR)) return result;
     const int error = errno;
     const std::string resolved = creating ? mapper_.MapForCreation(path) : mapper_.Map(path);
@@ -384,6 +377,22 @@ class RealPlatform final : public Platform {
       return result;
     }
     return call(resolved);
+  }
+
+  // A drive's folder belongs to this system, not to the operator: on a
+  // fresh machine it is made, with its parents, when something is first
+  // created in it. True when it was missing and is there now.
+  bool MadeDriveRoot(const std::string& path) {
+    const int error = errno;
+    const std::optional<std::string> root = mapper_.RootOf(path);
+    if (!root || IsNative(*root, S_IFDIR)) {
+      errno = error;
+      return false;
+    }
+    MakeFolders(*root, 0777);
+    const bool made = IsNative(*root, S_IFDIR);
+    errno = error;
+    return made;
   }
 
   static bool IsNative(const std::string& native, mode_t kind) {

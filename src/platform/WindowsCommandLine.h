@@ -13,10 +13,15 @@ struct SplitCommand {
   std::string argument;  // everything after the blank that ends it, unchanged
 };
 
-// The program is the shortest prefix ending before a blank (or the whole
-// line) for which `namesFile` holds; the text after that one blank is the
-// argument, leading blanks included. nullopt when no prefix names a file.
+// The program is the longest prefix ending before a blank (or the whole
+// line) for which `namesProgram` holds; the text after that one blank is the
+// argument, leading blanks included. nullopt when no prefix does.
+//
+// Windows takes the shortest prefix that names a file, so a file "/tmp/my"
+// beside the folder "/tmp/my bin/" would run instead of the program in it.
+// A command line is built from the program's folder: the longest prefix
+// naming a program always reaches the program in that folder.
 std::optional<SplitCommand> SplitWindowsCommandLine(std::string_view line,
-                                                    const std::function<bool(const std::string&)>& namesFile);
+                                                    const std::function<bool(const std::string&)>& namesProgram);
 
 }  // namespace tramvel

@@ -15,7 +15,7 @@ namespace {
 using testing::TempFolder;
 using testing::TestPlatform;
 
-TEST(Utilidades, RutaConBarraEndsInExactlyOneBackslash) {
+TEST(Utilidades, RutaConBarraEndsInExactlyOneSeparatorOfItsKind) {
   struct Case {
     const char* in;
     const char* out;
@@ -23,8 +23,13 @@ TEST(Utilidades, RutaConBarraEndsInExactlyOneBackslash) {
       {"C:\\TRAMVEL", "C:\\TRAMVEL\\"},
       {"C:\\TRAMVEL\\", "C:\\TRAMVEL\\"},
       {"C:\\TRAMVEL\\\\", "C:\\TRAMVEL\\"},
-      {"/opt/Program Files/tramvel", "/opt/Program Files/tramvel\\"},
-      {"/opt/tramvel/", "/opt/tramvel\\"},
+      {"c:", "c:\\"},
+      {"\\RECIBIR", "\\RECIBIR\\"},
+      {"/opt/Program Files/tramvel", "/opt/Program Files/tramvel/"},
+      {"/opt/tramvel/", "/opt/tramvel/"},
+      {"/tmp/x\\", "/tmp/x/"},
+      {"relative", "relative/"},
+      {"/", "/"},
       {"", "\\"},
   };
   for (const Case& c : cases) EXPECT_EQ(Utilidades::RutaConBarra(c.in), c.out) << c.in;
@@ -66,14 +71,28 @@ TEST(ArchivoIni, ReadsKeysWithoutRegardToCaseAndFallsBackToTheDefault) {
 }
 
 TEST(InfoEquipo, TemporaryFolderFromTheEnvironment) {
-  TempFolder temp;
-  TestPlatform platform(temp.str());
-  const InfoEquipo equipo(platform);
-  platform.SetEnv("TEMP", "C:\\TEMP");
-  EXPECT_EQ(equipo.CarpetaTemporal(), "C:\\TEMP\\");
-  platform.SetEnv("TEMP", std::nullopt);
-  platform.SetEnv("TMP", "/var/tmp/");
-  EXPECT_EQ(equipo.CarpetaTemporal(), "/var/tmp\\");
+  struct Case {
+    std::optional<std::string> temp;
+    std::optional<std::string> tmp;
+    std::optional<std::string> tmpdir;
+    const char* folder;  // nullptr: the user's private folder
+  } const cases[] = {
+      {"C:\\TEMP", "/var/tmp", std::nullopt, "C:\\TEMP\\"},
+      {std::nullopt, "/var/tmp/", std::nullopt, "/var/tmp/"},
+      {"   ", " /var/tmp ", std::nullopt, "/var/tmp/"},
+      {"", "  ", "/scratch", "/scratch/"},
+      {" ", std::nullopt, std::nullopt, nullptr},
+      {std::nullopt, std::nullopt, std::nullopt, nullptr},
+  };
+  for (const Case& c : cases) {
+    TempFolder temp;
+    TestPlatform platform(temp.str());
+    platform.SetEnv("TEMP", c.temp);
+    platform.SetEnv("TMP", c.tmp);
+    platform.SetEnv("TMPDIR", c.tmpdir);
+    const std::string expected = c.folder ? c.folder : platform.PrivateTempFolder() + "/";
+    EXPECT_EQ(InfoEquipo(platform).CarpetaTemporal(), expected) << c.temp.value_or("(unset)");
+  }
 }
 
 TEST(VbValues, ValReadsTheLeadingNumber) {

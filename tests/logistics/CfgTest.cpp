@@ -60,5 +60,25 @@ TEST_F(CfgTest, AnUnknownColumnIsShownAsCfgAndAbortGivesTheEmptyText) {
   }
 }
 
+TEST_F(CfgTest, OnlyAnIdentifierNamesTheColumn) {
+  Run("INSERT INTO TA_CONFIGURACION VALUES ('02/07/2004', '01')");
+  for (const char* campo : {"1; DELETE FROM TA_CONFIGURACION; --", "FHUPDATE FROM TA_CONFIGURACION; DELETE", "a b",
+                            "[FHUPDATE]", "9X", ""}) {
+    TestPlatform local(temp.str());
+    local.SetProgramFolder(temp.str());
+    local.SetEnv("TRAMVEL_INI", std::nullopt);
+    Dll_SYD object(local);
+    object.gServidor = "LOCAL";
+    object.gDBName = "GESTION";
+    object.OpenADOServer();
+    EXPECT_EQ(object.Cfg(campo), "") << campo;
+    ASSERT_FALSE(local.Boxes().empty()) << campo;
+    EXPECT_EQ(local.Boxes()[0].title, "CFG");
+    EXPECT_NE(local.Boxes()[0].text.find("no es un identificador"), std::string::npos) << local.Boxes()[0].text;
+  }
+  EXPECT_EQ(dll.Cfg("ssl_depositodefault"), "01");
+  for (const char* campo : {"FHUPDATE", "_x", "@a#b$1", "año"}) EXPECT_TRUE(Dll_SYD::EsNombreDeColumna(campo)) << campo;
+}
+
 }  // namespace
 }  // namespace tramvel::testing

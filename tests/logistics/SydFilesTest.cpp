@@ -42,6 +42,10 @@ TEST_F(SydFiles, FileExistsAndCopyFileAnswerWithTheirExitStatus) {
   const ProgramRun missing = Syd({"copy-file", "C:\\NONE.BIN", "C:\\DST.BIN"});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.errors.find("No se encontro archivo: \"C:\\NONE.BIN\""), std::string::npos);
+  const ProgramRun itself = Syd({"copy-file", "C:\\SRC.BIN", "C:\\SRC.BIN"});
+  EXPECT_EQ(itself.exitCode, 1);
+  EXPECT_NE(itself.errors.find("El origen y el destino son el mismo archivo"), std::string::npos) << itself.errors;
+  EXPECT_EQ(ReadFile(temp.path() / "SRC.BIN"), "bytes");
   EXPECT_EQ(Syd({"no-such-command"}).exitCode, 2);
 }
 

@@ -53,7 +53,9 @@ TEST_F(Witness, TheSuffixIsCutToOneCharacter) {
     const char* suffix;
     const char* folder;
     const char* after;
-  } const cases[] = {{"", "06-1837", ""}, {"B", "06-1837B", "B"}, {"XYZ", "06-1837X", "X"}};
+  } const cases[] = {
+      {"", "06-1837", ""}, {"B", "06-1837B", "B"}, {"XYZ", "06-1837X", "X"}, {"ñb", "06-1837ñ", "ñ"}, {"ñ", "06-1837ñ", "ñ"},
+  };
   for (const Case& c : cases) {
     std::string ruta = "C:\\RECIBIR\\A.TXT";
     std::string subFijo = c.suffix;
@@ -76,20 +78,55 @@ TEST_F(Witness, AnEmptyDestinationMeansTheProgramFolder) {
   EXPECT_TRUE(fs::exists(temp.path() / "bin" / "TESTIGO" / "2014-05" / "06-1837" / "SIN_EXTENSION"));
 }
 
-TEST_F(Witness, TwoWitnessesInOneMinuteShareTheFolderAndTheLastCopyWins) {
+TEST_F(Witness, ASecondWitnessInTheSameMinuteGetsANumberedName) {
   std::string subFijo;
   std::string destino = "C:\\RECIBIR\\";
-  for (const char* content : {"first", "second"}) {
-    WriteFile(drive / "RECIBIR" / "A.TXT", content);
-    std::string ruta = "C:\\RECIBIR\\A.TXT";
+  struct Case {
+    const char* received;
+    const char* content;
+    const char* witness;
+  } const cases[] = {
+      {"A.TXT", "first", "A.TXT"},
+      {"A.TXT", "second", "A (2).TXT"},
+      {"A.TXT", "third", "A (3).TXT"},
+      {"SIN", "one", "SIN"},
+      {"SIN", "two", "SIN (2)"},
+      {"B.C.csv", "x", "B.C.csv"},
+      {"B.C.csv", "y", "B.C (2).csv"},
+  };
+  const fs::path minute = drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837";
+  for (const Case& c : cases) {
+    WriteFile(drive / "RECIBIR" / c.received, c.content);
+    std::string ruta = std::string("C:\\RECIBIR\\") + c.received;
     dll.GuardarTestigoRecepcion(ruta, subFijo, destino);
+    EXPECT_EQ(ReadFile(minute / c.witness), c.content) << c.witness;
   }
   platform.SetNow({2014, 5, 6, 18, 38, 59});
   std::string ruta = "C:\\RECIBIR\\A.TXT";
   dll.GuardarTestigoRecepcion(ruta, subFijo, destino);
-  EXPECT_EQ(ReadFile(drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837" / "A.TXT"), "second");
-  EXPECT_TRUE(fs::exists(drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1838" / "A.TXT"));
+  EXPECT_EQ(ReadFile(drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1838" / "A.TXT"), "third");
+  // Only witnesses remain: no half copy under any name.
+  EXPECT_EQ(std::distance(fs::directory_iterator(minute), fs::directory_iterator()), 7);
   EXPECT_TRUE(platform.Boxes().empty());
+}
+
+TEST_F(Witness, AFileIsNeverCopiedOntoItself) {
+  const fs::path minute = drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837";
+  WriteFile(minute / "A.TXT", "keep");
+  EXPECT_FALSE(dll.CopyFile("C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT", "c:\\recibir\\testigo\\2014-05\\06-1837\\A.TXT"));
+  ASSERT_EQ(platform.Boxes().size(), 1u);
+  EXPECT_EQ(platform.Boxes()[0].text,
+            "El origen y el destino son el mismo archivo: \"C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT\"");
+  EXPECT_EQ(ReadFile(minute / "A.TXT"), "keep");
+
+  // The witness of a file that lies in its own witness folder is a second file.
+  std::string ruta = "C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT";
+  std::string subFijo;
+  std::string destino = "C:\\RECIBIR\\";
+  dll.GuardarTestigoRecepcion(ruta, subFijo, destino);
+  EXPECT_EQ(ruta, "C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT");
+  EXPECT_EQ(ReadFile(minute / "A.TXT"), "keep");
+  EXPECT_EQ(ReadFile(minute / "A (2).TXT"), "keep");
 }
 
 TEST_F(Witness, CopiesEverySizeExactlyOverALongerOldFile) {
@@ -145,6 +182,8 @@ TEST_F(Witness, AFailedCopyGivesErrorAfterBothMessages) {
   std::string destino = "C:\\RECIBIR\\";
   dll.GuardarTestigoRecepcion(ruta, subFijo, destino);
   EXPECT_EQ(ruta, "ERROR");
+  // The half copy went with its temporary name; no witness carries a final one.
+  EXPECT_TRUE(fs::is_empty(drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837"));
   ASSERT_EQ(platform.Boxes().size(), 1u);
   EXPECT_EQ(platform.Boxes()[0].text, "Ha ocurrido un error en la copia del Archivo");
   EXPECT_EQ(platform.Boxes()[0].style, mb::kCritical);

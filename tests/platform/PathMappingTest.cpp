@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "platform/Failure.h"
 
 namespace tramvel {
 namespace {
@@ -14,7 +15,7 @@ TEST(PathMapping, MapsDrivesAndSeparatorsLexically) {
   const PathMapper mapper("/srv/c/");
   struct Case {
     const char* path;
-    const char* native;
+    const char* native;  // nullptr: refused, the path leaves its drive
   } const cases[] = {
       {"C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT", "/srv/c/RECIBIR/TESTIGO/2014-05/06-1837/A.TXT"},
       {"c:\\ENVIAR\\", "/srv/c/ENVIAR/"},
@@ -23,9 +24,29 @@ TEST(PathMapping, MapsDrivesAndSeparatorsLexically) {
       {"/opt/tramvel/bin\\zariz.exe", "/opt/tramvel/bin/zariz.exe"},
       {"relative\\name.txt", "relative/name.txt"},
       {"C:\\ENVIAR\\\\A.TXT", "/srv/c/ENVIAR/A.TXT"},
+      {"C:\\", "/srv/c/"},
+      {"C:\\RECIBIR\\.\\TESTIGO\\..\\A.TXT", "/srv/c/RECIBIR/A.TXT"},
+      {"C:\\RECIBIR\\..", "/srv/c/"},
+      {"C:\\RECIBIR\\..\\..\\..\\outside_secret.txt", nullptr},
+      {"C:\\ENVIAR\\..\\..\\victim2.txt", nullptr},
+      {"C:..\\x", nullptr},
+      {"c:/a/../../b", nullptr},
+      {"/srv/c/../x", "/srv/c/../x"},
       {"", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(mapper.MapLexically(c.path), c.native) << c.path;
+  for (const Case& c : cases) {
+    EXPECT_EQ(mapper.LeavesDrive(c.path), c.native == nullptr) << c.path;
+    if (c.native) {
+      EXPECT_EQ(mapper.MapLexically(c.path), c.native) << c.path;
+      continue;
+    }
+    try {
+      mapper.Map(c.path);
+      ADD_FAILURE() << c.path << " was mapped";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.Number(), failure::kPathNotFound) << c.path;
+    }
+  }
 }
 
 TEST(PathMapping, OtherDrivesLieBesideDriveC) {

@@ -13,6 +13,7 @@ namespace {
 using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
+namespace fs = std::filesystem;
 
 class RealPlatformTest : public ::testing::Test {
  protected:
@@ -50,6 +51,63 @@ TEST_F(RealPlatformTest, FileErrorsCarryWindowsNumbers) {
   EXPECT_FALSE(std::filesystem::exists(temp.path() / "ENVIAR" / "A.TXT"));
 }
 
+TEST_F(RealPlatformTest, APathLeavingTheDriveNamesNothing) {
+  const fs::path drive = temp.path() / "C";
+  const auto inside = NewRealPlatform({"", false, drive.string()});
+  WriteFile(temp.path() / "victim.txt", "keep");
+  fs::create_directories(drive / "ENVIAR");
+  const std::string escape = "C:\\ENVIAR\\..\\..\\victim.txt";
+  EXPECT_FALSE(inside->FileExists(escape));
+  EXPECT_FALSE(inside->SameFile(escape, escape));
+  EXPECT_TRUE(inside->ListFolder("C:\\..\\", true).empty());
+  EXPECT_EQ(FailureOf([&] { inside->DeleteFile(escape); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { inside->OpenFile(escape, OpenMode::kRead); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { inside->OpenFile("C:\\..\\new.txt", OpenMode::kWrite); }), failure::kPathNotFound);
+  EXPECT_EQ(FailureOf([&] { inside->NativePath(escape); }), failure::kPathNotFound);
+  EXPECT_EQ(ReadFile(temp.path() / "victim.txt"), "keep");
+  EXPECT_FALSE(fs::exists(temp.path() / "new.txt"));
+}
+
+TEST_F(RealPlatformTest, ADriveFolderIsMadeWhenSomethingIsFirstCreatedInIt) {
+  const fs::path drive = temp.path() / "fresh" / "share" / "C";
+  const auto fresh = NewRealPlatform({"", false, drive.string()});
+  EXPECT_FALSE(fresh->FolderExists("C:\\ENVIAR\\"));
+  EXPECT_FALSE(fs::exists(drive));
+  fresh->CreateFolder("C:\\ENVIAR\\");
+  EXPECT_TRUE(fs::is_directory(drive / "ENVIAR"));
+  // Only a drive's own folder is made: a missing folder inside it stays missing.
+  EXPECT_EQ(FailureOf([&] { fresh->CreateFolder("C:\\NO\\SUCH\\"); }), failure::kPathNotFound);
+}
+
+TEST_F(RealPlatformTest, AppendingRefusesALinkAtTheFilesName) {
+  WriteFile(temp.path() / "target.txt", "mine");
+  fs::create_symlink(temp.path() / "target.txt", temp.path() / "Script953.TXT");
+  EXPECT_EQ(FailureOf([&] { platform->OpenFile("C:\\Script953.TXT", OpenMode::kAppend); }), failure::kPathFileAccess);
+  EXPECT_EQ(ReadFile(temp.path() / "target.txt"), "mine");
+}
+
+TEST_F(RealPlatformTest, SameFileSeesWhereAWriteWouldGo) {
+  WriteFile(temp.path() / "R" / "A.TXT", "a");
+  WriteFile(temp.path() / "R" / "B.TXT", "a");
+  fs::create_hard_link(temp.path() / "R" / "A.TXT", temp.path() / "LINK.TXT");
+  EXPECT_TRUE(platform->SameFile("C:\\R\\A.TXT", "c:\\r\\A.TXT"));
+  EXPECT_TRUE(platform->SameFile("c:\\r\\a.txt", temp.str() + "/LINK.TXT"));
+  // Writing to "a.txt" would make a new file beside "A.TXT".
+  EXPECT_FALSE(platform->SameFile("C:\\R\\A.TXT", "C:\\R\\a.txt"));
+  EXPECT_FALSE(platform->SameFile("C:\\R\\A.TXT", "C:\\R\\B.TXT"));
+  EXPECT_FALSE(platform->SameFile("C:\\R\\A.TXT", "C:\\R\\NONE.TXT"));
+}
+
+TEST_F(RealPlatformTest, RenameIfFreeNeverReplaces) {
+  WriteFile(temp.path() / "A.TXT", "new");
+  WriteFile(temp.path() / "B.TXT", "old");
+  EXPECT_FALSE(platform->RenameFileIfFree("C:\\A.TXT", "C:\\B.TXT"));
+  EXPECT_EQ(ReadFile(temp.path() / "B.TXT"), "old");
+  EXPECT_TRUE(platform->RenameFileIfFree("C:\\A.TXT", "C:\\C.TXT"));
+  EXPECT_EQ(ReadFile(temp.path() / "C.TXT"), "new");
+  EXPECT_EQ(FailureOf([&] { platform->RenameFileIfFree("C:\\A.TXT", "C:\\D.TXT"); }), failure::kFileNotFound);
+}
+
 TEST_F(RealPlatformTest, ListsFilesOrFoldersInCaseInsensitiveOrder) {
   WriteFile(temp.path() / "R" / "b.txt", "");
   WriteFile(temp.path() / "R" / "A.TXT", "");
@@ -85,6 +143,18 @@ TEST_F(RealPlatformTest, StartsAProgramWhosePathHoldsABlankAndReadsItsExitCode) 
   const std::string line = folder.string() + "\\zariz.exe DOWNLOAD=NO;SERVER=h;  two blanks stay;";
   EXPECT_EQ(RunToEnd(line), 3u);
   EXPECT_EQ(testing::RecordedCommandLines(folder), std::vector<std::string>{line});
+}
+
+TEST_F(RealPlatformTest, AProgramBesideItsFoldersFirstWordNeverStandsInForIt) {
+  const auto probe = temp.path() / "probe";
+  const auto folder = probe / "my bin";
+  testing::InstallStandIn(folder, "zariz.exe", 3);
+  testing::InstallStandIn(probe, "my", 9);
+  WriteFile(folder / "zariz.exe DOWNLOAD=NO;SERVER=h;", "a file that no one may run");
+  const std::string line = folder.string() + "/zariz.exe DOWNLOAD=NO;SERVER=h; ARCHIVO=F;";
+  EXPECT_EQ(RunToEnd(line), 3u);
+  EXPECT_EQ(testing::RecordedCommandLines(folder), std::vector<std::string>{line});
+  EXPECT_TRUE(testing::RecordedCommandLines(probe).empty());
 }
 
 TEST_F(RealPlatformTest, AMissingProgramCannotStartAndHandleZeroReadsNothing) {

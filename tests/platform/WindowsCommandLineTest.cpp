@@ -7,7 +7,7 @@
 namespace tramvel {
 namespace {
 
-TEST(WindowsCommandLine, TheShortestPrefixNamingAFileIsTheProgram) {
+TEST(WindowsCommandLine, TheLongestPrefixNamingAProgramIsTheProgram) {
   const std::set<std::string> files = {"/opt/Program Files/bin\\zariz.exe", "/opt/Program", "/x/a b",
                                        "/x/a b c", "/bin/tool"};
   const auto exists = [&](const std::string& p) { return files.count(p) > 0; };
@@ -17,8 +17,9 @@ TEST(WindowsCommandLine, TheShortestPrefixNamingAFileIsTheProgram) {
     const char* program;
     const char* argument;
   } const cases[] = {
-      {"/opt/Program Files/bin\\zariz.exe DOWNLOAD=NO;X=1;", true, "/opt/Program", "Files/bin\\zariz.exe DOWNLOAD=NO;X=1;"},
-      {"/x/a b c d", true, "/x/a b", "c d"},
+      {"/opt/Program Files/bin\\zariz.exe DOWNLOAD=NO;X=1;", true, "/opt/Program Files/bin\\zariz.exe", "DOWNLOAD=NO;X=1;"},
+      {"/x/a b c d", true, "/x/a b c", "d"},
+      {"/x/a b d", true, "/x/a b", "d"},
       {"/bin/tool  @server=S; @dbname=D;", true, "/bin/tool", " @server=S; @dbname=D;"},
       {"/bin/tool", true, "/bin/tool", ""},
       {"/bin/tool ", true, "/bin/tool", ""},

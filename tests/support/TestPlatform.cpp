@@ -1,5 +1,7 @@
 #include "TestPlatform.h"
 
+#include <filesystem>
+
 #include "platform/MessageBoxStyle.h"
 #include "platform/RealPlatform.h"
 
@@ -32,7 +34,7 @@ RealPlatformHolder::RealPlatformHolder(const std::string& driveCRoot)
     : real(NewRealPlatform({"", false, driveCRoot})) {}
 
 TestPlatform::TestPlatform(const std::string& driveCRoot)
-    : RealPlatformHolder(driveCRoot), PlatformWrapper(*real), programFolder_(driveCRoot) {}
+    : RealPlatformHolder(driveCRoot), PlatformWrapper(*real), driveCRoot_(driveCRoot), programFolder_(driveCRoot) {}
 
 void TestPlatform::Fail(Op op, int nth, bool fromThenOn, Failure failure, std::string contains) {
   faults_.push_back(Fault{op, nth, fromThenOn, std::move(failure), std::move(contains)});
@@ -68,6 +70,11 @@ void TestPlatform::DeleteFile(const std::string& path) {
 void TestPlatform::RenameFile(const std::string& from, const std::string& to) {
   Hit(Op::kRenameFile, from);
   PlatformWrapper::RenameFile(from, to);
+}
+
+bool TestPlatform::RenameFileIfFree(const std::string& from, const std::string& to) {
+  Hit(Op::kRenameFile, from);
+  return PlatformWrapper::RenameFileIfFree(from, to);
 }
 
 std::unique_ptr<File> TestPlatform::OpenFile(const std::string& path, OpenMode mode) {
@@ -114,6 +121,12 @@ std::optional<std::string> TestPlatform::GetEnv(const std::string& name) {
   const auto it = env_.find(name);
   if (it != env_.end()) return it->second;
   return PlatformWrapper::GetEnv(name);
+}
+
+std::string TestPlatform::PrivateTempFolder() {
+  const std::filesystem::path folder = std::filesystem::path(driveCRoot_) / "UserTemp";
+  std::filesystem::create_directories(folder);
+  return folder.string();
 }
 
 int TestPlatform::MessageBox(const std::string& text, int style, const std::string& title) {

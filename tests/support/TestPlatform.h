@@ -92,12 +92,15 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   void CreateFolder(const std::string& path) override;
   void DeleteFile(const std::string& path) override;
   void RenameFile(const std::string& from, const std::string& to) override;
+  bool RenameFileIfFree(const std::string& from, const std::string& to) override;
   std::unique_ptr<File> OpenFile(const std::string& path, OpenMode mode) override;
   void SyncFileSystem(const std::string& path) override;
   int64_t StartProcess(const std::string& commandLine, WindowStyle style) override;
   ProcessHandle OpenProcess(int64_t processId) override;
   DateTime Now() override { return now_; }
   std::optional<std::string> GetEnv(const std::string& name) override;
+  // A folder inside the test's drive, so that no test writes to the home folder.
+  std::string PrivateTempFolder() override;
   std::string ComputerName() override { return computerName_; }
   std::string UserName() override { return userName_; }
   std::string ProgramFolder() override { return programFolder_; }
@@ -126,6 +129,7 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   bool Hit(Op op, const std::string& subject, bool raise = true);
   void AwaitEnd(int64_t processId);
 
+  std::string driveCRoot_;
   DateTime now_{2014, 5, 6, 18, 37, 0};
   std::string programFolder_;
   std::string commandLine_;

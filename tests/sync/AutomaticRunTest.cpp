@@ -40,7 +40,7 @@ TEST_F(AutomaticRun, UploadsFromARealCommandLineAndExitsZero) {
       Tramvel({"@parametroadicional=subir;", "@Server=SRV01:1433;@DbName=GESTION;@Usuario=ana;@Password=x;"});
   ASSERT_TRUE(run.exitedNormally);
   EXPECT_EQ(run.exitCode, 0) << run.errors;
-  const std::string prefix = programs.string() + "\\";
+  const std::string prefix = programs.string() + "/";
   EXPECT_EQ(RecordedCommandLines(programs),
             (std::vector<std::string>{
                 prefix + "INTERFACEENVIOMAESTROS.EXE  @server=SRV01; @dbname=GESTION; @usuario=ana; @Password=x; "
@@ -51,6 +51,16 @@ TEST_F(AutomaticRun, UploadsFromARealCommandLineAndExitsZero) {
       << run.output;
   EXPECT_NE(run.output.find("\n*********************************************\n"), std::string::npos);
   EXPECT_TRUE(run.errors.empty()) << run.errors;
+}
+
+TEST_F(AutomaticRun, AFirstJobOnAFreshMachineMakesTheDriveFolder) {
+  fs::remove_all(temp.path() / "C");
+  const ProgramRun run =
+      Tramvel({"@ParametroAdicional=SUBIR;@Server=SRV01;@DbName=GESTION;@Usuario=ana;@Password=x;"});
+  ASSERT_TRUE(run.exitedNormally);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_TRUE(fs::is_directory(temp.path() / "C" / "ENVIAR"));
+  EXPECT_EQ(RecordedCommandLines(programs).size(), 2u);
 }
 
 TEST_F(AutomaticRun, DownloadsFromARealCommandLine) {
@@ -64,7 +74,7 @@ TEST_F(AutomaticRun, DownloadsFromARealCommandLine) {
   const auto recorded = RecordedCommandLines(programs);
   ASSERT_EQ(recorded.size(), 3u);
   EXPECT_EQ(recorded[2], programs.string() +
-                             "\\zariz.exe DOWNLOAD=BORRAR;SERVER=127.0.0.1:2121;USUARIO=qa417205;PASSWORD=Pol1984; "
+                             "/zariz.exe DOWNLOAD=BORRAR;SERVER=127.0.0.1:2121;USUARIO=qa417205;PASSWORD=Pol1984; "
                              "ARCHIVO=MA_CLIENTES.csv;DIRWEB=Public_html/clientes/Vorin\\;DIRDESTINO=C:\\RECIBIR\\;");
   EXPECT_FALSE(fs::exists(inbox / "MA_CLIENTES.csv"));
   EXPECT_TRUE(fs::exists(inbox / "Estados.txt"));

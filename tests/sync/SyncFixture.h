@@ -36,7 +36,7 @@ class SyncFixture : public ::testing::Test {
   ResultadoTrabajo Run(bool subir) { return job.Sincronizar(subir); }
 
   // The program path as the job writes it on a command line.
-  std::string Program(const std::string& name) const { return programs.string() + "\\" + name; }
+  std::string Program(const std::string& name) const { return programs.string() + "/" + name; }
 
   std::vector<std::string> Recorded() const { return RecordedCommandLines(programs); }
 

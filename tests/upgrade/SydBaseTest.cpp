@@ -50,7 +50,7 @@ TEST_F(SydBase, VerVistasFailsWhenABatchWasWrittenToTheErrorFile) {
   WriteFile(temp.path() / "MAL.SQL", "CREATE TABLE A (a int)\r\nGO\r\nSELECT nada FROM A\r\n");
   const ProgramRun run = Syd({kConexion, "ver-vistas", "C:\\MAL.SQL"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.errors.find("Se detectaron errores, consulte el archivo " + (temp.path() / "tmp").string() + "\\Script"),
+  EXPECT_NE(run.errors.find("Se detectaron errores, consulte el archivo " + (temp.path() / "tmp").string() + "/Script"),
             std::string::npos)
       << run.errors;
   EXPECT_EQ(Syd({kConexion, "ver-vistas"}).exitCode, 2);

@@ -94,7 +94,7 @@ TEST_F(VerVistasTest, AReportedErrorIsWrittenOncePerPassThenTheOperatorIsTold) {
   EXPECT_EQ(ReadFile(ErrorFile()), record + record);
   ASSERT_EQ(platform.Boxes().size(), 1u);
   EXPECT_EQ(platform.Boxes()[0].text,
-            "Se detectaron errores, consulte el archivo " + (temp.path() / "tmp").string() + "\\Script18370.TXT");
+            "Se detectaron errores, consulte el archivo " + (temp.path() / "tmp").string() + "/Script18370.TXT");
   EXPECT_EQ(platform.Boxes()[0].style, mb::kOkOnly);
   EXPECT_EQ(platform.Boxes()[0].title, "");
   ASSERT_EQ(platform.StartedCommandLines().size(), 1u);

@@ -14,7 +14,8 @@ class InfoEquipo {
   std::string NombreMaquina() const;
   std::string UsuarioEquipo() const;
   // A folder for temporary files, ending in a separator: TEMP, else TMP,
-  // else the system's own.
+  // else TMPDIR (blanks around a value dropped, a value of blanks skipped),
+  // else the user's own (Platform::PrivateTempFolder).
   std::string CarpetaTemporal() const;
 
  private:

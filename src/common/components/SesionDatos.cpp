@@ -1,5 +1,7 @@
 #include "common/components/SesionDatos.h"
 
+#include <string_view>
+
 #include "common/ConfigFile.h"
 #include "common/StepRunner.h"
 #include "common/components/ArchivoIni.h"
@@ -13,6 +15,24 @@ namespace tramvel {
 namespace {
 
 constexpr const char* kCarpetaPorDefecto = "C:\\TRAMVEL\\DATOS\\";
+
+// True when the name, read as folders below another folder, climbs out of it
+// ("..\..\escaped"); "A\B" stays inside.
+bool SaleDeLaCarpeta(std::string_view nombre) {
+  int profundidad = 0;
+  for (std::size_t pos = 0; pos <= nombre.size();) {
+    std::size_t fin = nombre.find_first_of("\\/", pos);
+    if (fin == std::string_view::npos) fin = nombre.size();
+    const std::string_view parte = nombre.substr(pos, fin - pos);
+    if (parte == "..") {
+      if (--profundidad < 0) return true;
+    } else if (!parte.empty() && parte != ".") {
+      ++profundidad;
+    }
+    pos = fin + 1;
+  }
+  return false;
+}
 
 std::string Doblado(const std::string& texto, const std::string& delimitador) {
   if (delimitador.empty()) return texto;
@@ -65,6 +85,17 @@ std::string SesionDatos::CadenaOrigen() const {
 std::string SesionDatos::CarpetaServidor() const {
   const ArchivoIni ini(platform_);
   const std::string carpeta = ini.LeerValor(RutaArchivoIni(platform_), "BaseDeDatos", "Carpeta", kCarpetaPorDefecto);
+  // Names come from a command line: none may lead the engine to a file
+  // outside its data folder.
+  if (SaleDeLaCarpeta(servidor_)) {
+    throw Failure(failure::kInvalidCall,
+                  "El servidor '" + servidor_ + "' queda fuera de la carpeta de datos " + carpeta, "SesionDatos");
+  }
+  if (baseDeDatos_.find_first_of("\\/:") != std::string::npos || baseDeDatos_ == "." || baseDeDatos_ == "..") {
+    throw Failure(failure::kInvalidCall,
+                  "La base de datos '" + baseDeDatos_ + "' no es un nombre de archivo: no puede llevar \\, / ni :",
+                  "SesionDatos");
+  }
   return servidor_.empty() ? carpeta : Utilidades::RutaConBarra(carpeta) + servidor_;
 }
 

@@ -56,6 +56,8 @@ class SesionDatos {
   // Where the embedded engine keeps the databases of this session's server:
   // the configured folder (key Carpeta) and the server's name in it, as the
   // system's own path. A command that creates a database puts it there.
+  // A server name that climbs out of that folder, or a database name that is
+  // not one file name, raises 5 with a message saying so.
   std::string CarpetaServidor() const;
 
   // Opens the connection from the four properties (a session already

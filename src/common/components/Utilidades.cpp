@@ -58,10 +58,15 @@ std::string Utilidades::FormatoCodigo(std::string_view codigo, int16_t ancho) {
 }
 
 std::string Utilidades::RutaConBarra(std::string_view carpeta) {
+  // The system's own paths start with a drive ("C:\") or a backslash; any
+  // other path is one of this machine, shown to the operator as such.
+  const auto letra = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  const bool deWindows =
+      carpeta.empty() || carpeta.front() == '\\' || (carpeta.size() >= 2 && carpeta[1] == ':' && letra(carpeta[0]));
   std::string ruta(carpeta);
   while (!ruta.empty() && (ruta.back() == '\\' || ruta.back() == '/')) ruta.pop_back();
   // A lone root ("/" or "\") keeps its meaning as the root.
-  return ruta + "\\";
+  return ruta + (deWindows ? "\\" : "/");
 }
 
 std::string Utilidades::QuitarCaracter(std::string_view texto, std::string_view caracter) {

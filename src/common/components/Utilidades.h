@@ -40,8 +40,10 @@ class Utilidades {
   // result between single quotes, so a quote inside the code is doubled.
   static std::string FormatoCodigo(std::string_view codigo, int16_t ancho);
 
-  // The folder path ending in exactly one backslash (a closing "/" counts as
-  // a separator too and is replaced).
+  // The folder path ending in exactly one separator: a backslash for the
+  // system's own paths (those that start with a drive or a backslash), "/"
+  // for a path of this machine. Closing separators of either kind are
+  // replaced.
   static std::string RutaConBarra(std::string_view carpeta);
 
   // The text without any occurrence of `caracter`.

@@ -669,4 +669,12 @@ void CreateSqliteDatabase(const std::string& serverFolderNative, const std::stri
   detail::RaiseDatabase(errors.front());
 }
 
+bool DropSqliteDatabase(const std::string& serverFolderNative, const std::string& database) {
+  const std::string path = FindDatabase(serverFolderNative, database);
+  if (path.empty()) return false;
+  std::error_code ec;
+  for (const char* suffix : {"-wal", "-shm", "-journal"}) std::filesystem::remove(path + suffix, ec);
+  return std::filesystem::remove(path, ec);
+}
+
 }  // namespace tramvel::ado

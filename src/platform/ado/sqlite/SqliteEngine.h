@@ -28,4 +28,8 @@ std::unique_ptr<Engine> OpenSqliteEngine(const std::string& serverFolderNative, 
 // exists already is error 1801, raised as Failure -2147217900.
 void CreateSqliteDatabase(const std::string& serverFolderNative, const std::string& database);
 
+// Removes a database that no connection holds open, with its journal files;
+// false when there was none to remove.
+bool DropSqliteDatabase(const std::string& serverFolderNative, const std::string& database);
+
 }  // namespace tramvel::ado
