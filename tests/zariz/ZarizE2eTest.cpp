@@ -268,6 +268,18 @@ TEST_F(ZarizE2e, ABadParameterTextGivesExitCode1AndTouchesNothing) {
   EXPECT_THAT(EntriesOf(ServerRoot()), IsEmpty());
 }
 
+TEST_F(ZarizE2e, ALocalFolderThatClimbsOutOfItsDriveGivesExitCode4AndFetchesNothing) {
+  WriteFile(WebFolder() + "/MA_ARTICULOS.csv", "delivery");
+  std::string text = FetchText(StartServer());
+  const std::string inbox = "DIRDESTINO=C:\\RECIBIR\\;";
+  text.replace(text.find(inbox), inbox.size(), "DIRDESTINO=C:\\..\\..\\fuera\\;");
+  const ProgramRun run = Zariz(text);
+  EXPECT_EQ(run.exitCode, 4);
+  EXPECT_THAT(run.errors, HasSubstr("sale de su unidad"));
+  EXPECT_FALSE(std::filesystem::exists(Root() + "/fuera"));
+  EXPECT_TRUE(std::filesystem::exists(WebFolder() + "/MA_ARTICULOS.csv"));
+}
+
 // A download that breaks off half-way, whether the server says so (426) or
 // calls the short transfer complete, leaves the inbox as it was.
 class ZarizCutOff : public ZarizE2e, public ::testing::WithParamInterface<const char*> {};

@@ -41,10 +41,16 @@ int Run(const std::string& text) {
     return Exit(report.Result());
   }
   const FtpParameters& parameters = *parsed.parameters;
+  const tramvel::PathMapper mapper = tramvel::PathMapper::FromEnvironment();
+  // A hand-typed DIRDESTINO may climb out of its drive; it names no folder of ours.
+  if (mapper.LeavesDrive(parameters.localFolder)) {
+    report.Problem(ExitCode::kLocalFile, "la carpeta local sale de su unidad: " + parameters.localFolder);
+    return Exit(report.Result());
+  }
   const RetryPolicy retry(tuning.tuning->retries, tuning.tuning->firstRetryDelay);
   const Job job{parameters,
                 FolderUrl(parameters.server, parameters.webFolder),
-                tramvel::PathMapper::FromEnvironment().Map(parameters.localFolder),
+                mapper.Map(parameters.localFolder),
                 session,
                 retry,
                 report};
