@@ -62,7 +62,7 @@ void Sincronizacion::Testigos(Ejecucion& run, StepRunner& pasos) {
   pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
   for (const std::string& nombre : lista) {
     pasos([&] { run.nombreArchivo = nombre; });
-    if (!EsNombreOmitido(nombre, "estados.txt")) {
+    if (!EsNombreOmitido(nombre, "estados.txt") && !NombreConCarpeta(nombre)) {
       Estado(pasos, "Descargado " + run.carpeta + nombre);
       pasos([&] {
         if (!dll_) dll_ = std::make_unique<Dll_SYD>(platform);

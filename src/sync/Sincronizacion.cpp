@@ -72,7 +72,7 @@ void Sincronizacion::BorrarAntiguos(Ejecucion& run, StepRunner& pasos) {
   pasos([&] { lista = platform.ListFolder(run.carpeta, false); });
   Rotulo(pasos, "Borrando Archivos Antiguos...");
   for (const std::string& antiguo : lista) {
-    if (EsNombreOmitido(antiguo, "Estados.txt")) continue;
+    if (EsNombreOmitido(antiguo, "Estados.txt") || NombreConCarpeta(antiguo)) continue;
     // A file that cannot be deleted (in use, say) must not stop the upload.
     pasos.SetMode(StepRunner::Ignoring());
     Rotulo(pasos, "Borrando Archivos Antiguos...\r\n" + run.carpeta + antiguo);

@@ -2,6 +2,7 @@
 
 #include "common/components/SesionDatos.h"
 #include "startup/LaunchParameters.h"
+#include "sync/NombresOmitidos.h"
 
 namespace tramvel {
 
@@ -26,7 +27,7 @@ std::string TextoBorrado(const ValoresFtp& ftp, std::string_view archivo, std::s
 }
 
 bool CabeEnTextoBorrado(std::string_view archivo) {
-  return archivo.find_first_of(std::string_view(";\r\n\0", 4)) == std::string_view::npos;
+  return archivo.find_first_of(std::string_view(";\r\n\0", 4)) == std::string_view::npos && !NombreConCarpeta(archivo);
 }
 
 std::string TextoInterfaz(const SesionDatos& sesion) {

@@ -172,6 +172,20 @@ TEST_F(Download, ANameThatWouldChangeTheDeletionTextIsNotSent) {
   EXPECT_EQ(result.EstadoSalida(), 1);
 }
 
+// A name holding a backslash joined to the inbox would name a file outside
+// it: that file is neither witnessed nor deleted, and the name stays.
+TEST_F(Download, ANameThatClimbsOutOfTheInboxTouchesNoOtherFile) {
+  WriteFile(drive / "victima.txt", "not received");
+  Receive({"..\\victima.txt", "A.csv"});
+  const ResultadoTrabajo result = Run(false);
+  EXPECT_EQ(Recorded().back(), Program("zariz.exe") + " " + DeleteText("A.csv"));
+  EXPECT_EQ(Recorded().size(), 3u);
+  EXPECT_EQ(ReadFile(drive / "victima.txt"), "not received");
+  EXPECT_FALSE(fs::exists(Witness("victima.txt")));
+  EXPECT_TRUE(fs::exists(inbox / "..\\victima.txt"));
+  EXPECT_EQ(result.EstadoSalida(), 1);
+}
+
 TEST_F(Download, TheWitnessesReachTheDiskBeforeTheFirstWebDeletion) {
   Receive({"A.csv", "B.csv"});
   Run(false);

@@ -32,6 +32,9 @@ TEST_F(Upload, CleansTheOutboxButKeepsEstadosAndSkipsAFileThatCannotGo) {
   WriteFile(drive / "ENVIAR" / "MA_ARTICULOS.csv", "old");
   WriteFile(drive / "ENVIAR" / "MA_CLIENTES.csv", "old");
   WriteFile(drive / "ENVIAR" / "ZZ_EN_USO.csv", "locked");
+  // Joined to the outbox, this name would reach the drive's own victima.txt.
+  WriteFile(drive / "ENVIAR" / "..\\victima.txt", "not ours");
+  WriteFile(drive / "victima.txt", "not ours");
   platform.Fail(Op::kDeleteFile, 1, true, Failure(75, "Path/File access error"), "ZZ_EN_USO");
   // From the first deletion on, failures pass unreported: the send that
   // cannot start is skipped without a box.
@@ -43,6 +46,7 @@ TEST_F(Upload, CleansTheOutboxButKeepsEstadosAndSkipsAFileThatCannotGo) {
   EXPECT_FALSE(fs::exists(drive / "ENVIAR" / "MA_ARTICULOS.csv"));
   EXPECT_FALSE(fs::exists(drive / "ENVIAR" / "MA_CLIENTES.csv"));
   EXPECT_TRUE(fs::exists(drive / "ENVIAR" / "ZZ_EN_USO.csv"));
+  EXPECT_TRUE(fs::exists(drive / "victima.txt"));
   EXPECT_TRUE(platform.Boxes().empty());
   EXPECT_EQ(std::vector<std::string>(captions.begin(), captions.begin() + 4),
             (std::vector<std::string>{"Borrando Archivos Antiguos...",
