@@ -27,7 +27,7 @@ bool Dll_SYD::FileExists(const std::string& path) { return CanOpenForReading(pla
 
 bool Dll_SYD::CopyFile(std::string SourcePath, std::string DestinationPath) {
   if (!FileExists(SourcePath)) {
-    platform_.MessageBox("No se encontro archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
+    platform_.Operator().MessageBox("No se encontro archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
     return false;
   }
   bool copiado = false;
@@ -104,7 +104,7 @@ void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& Sub
     bool copiado = true;
     pasos([&] { copiado = CopyFile(RutaArchivo, testigo + "\\" + archivo); });
     if (!copiado) {
-      pasos([&] { platform_.MessageBox("Ha ocurrido un error en la copia del Archivo", mb::kCritical, "Atención"); });
+      pasos([&] { platform_.Operator().MessageBox("Ha ocurrido un error en la copia del Archivo", mb::kCritical, "Atención"); });
       pasos([&] { RutaArchivo = "ERROR"; });
     }
   });

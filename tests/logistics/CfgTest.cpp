@@ -36,7 +36,7 @@ class CfgTest : public ::testing::Test {
 
 TEST_F(CfgTest, AnEmptyTableGivesTheEmptyText) {
   EXPECT_EQ(dll.Cfg("FHUPDATE"), "");
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(CfgTest, AStoredValueComesBackTrimmedAndNullAsTheEmptyText) {
@@ -45,15 +45,15 @@ TEST_F(CfgTest, AStoredValueComesBackTrimmedAndNullAsTheEmptyText) {
   EXPECT_EQ(dll.Cfg("FHUPDATE"), "02/07/2004");
   Run("UPDATE TA_CONFIGURACION SET ssl_depositodefault = NULL");
   EXPECT_EQ(dll.Cfg("ssl_depositodefault"), "");
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(CfgTest, AnUnknownColumnIsShownAsCfgAndAbortGivesTheEmptyText) {
   Run("INSERT INTO TA_CONFIGURACION VALUES ('02/07/2004', '01')");
-  platform.QueueAnswers({mb::kRetry, mb::kAbort});
+  platform.Operator().QueueAnswers({mb::kRetry, mb::kAbort});
   EXPECT_EQ(dll.Cfg("NO_EXISTE"), "");
-  ASSERT_EQ(platform.Boxes().size(), 2u);
-  for (const Box& box : platform.Boxes()) {
+  ASSERT_EQ(platform.Operator().Boxes().size(), 2u);
+  for (const Box& box : platform.Operator().Boxes()) {
     EXPECT_EQ(box.title, "CFG");
     EXPECT_EQ(box.style & 0x0F, mb::kAbortRetryIgnore);
     EXPECT_NE(box.text.find("Invalid column name 'NO_EXISTE'."), std::string::npos) << box.text;

@@ -17,7 +17,7 @@ using testing::WriteFile;
 class RealPlatformTest : public ::testing::Test {
  protected:
   TempFolder temp;
-  std::unique_ptr<Platform> platform = NewRealPlatform({"", false, temp.str()});
+  std::unique_ptr<Platform> platform = NewRealPlatform({"", temp.str(), nullptr});
 
   int32_t FailureOf(const std::function<void()>& action) {
     try {
