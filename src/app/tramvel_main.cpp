@@ -2,14 +2,14 @@
 // and the central FTP server, by an operator's click or a scheduled task.
 
 #include <cstring>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <utility>
 
-#include "platform/QtOperator.h"
 #include "platform/RealPlatform.h"
-#include "platform/UiSession.h"
+#include "platform/qt/QtOperator.h"
+#include "platform/qt/UiSession.h"
 #include "startup/ProgramState.h"
 #include "sync/Form1.h"
 

@@ -1,4 +1,4 @@
-#include "platform/QtOperator.h"
+#include "platform/qt/QtOperator.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/Operator.h"
-#include "platform/QtWaitWindow.h"
+#include "platform/qt/QtWaitWindow.h"
 
 namespace tramvel {
 

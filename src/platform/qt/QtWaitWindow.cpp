@@ -1,4 +1,4 @@
-#include "platform/QtWaitWindow.h"
+#include "platform/qt/QtWaitWindow.h"
 
 #include <QApplication>
 #include <QDialog>
