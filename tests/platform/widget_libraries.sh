@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # widget_libraries.sh WINDOW_PROGRAM PROGRAM...: the window program loads Qt's
-# widget and GUI libraries, and none of the other programs loads either, with
-# or without the linker's --as-needed. A scheduled run or a command-line tool
-# must start where no display and no GUI library exist.
+# widget and GUI libraries, and none of the other programs loads either, as
+# ldd sees them. A scheduled run or a command-line tool must start where no
+# display and no GUI library exist.
 set -euo pipefail
 
 loaded() { ldd "$1" | grep -E 'libQt6(Widgets|Gui)' || true; }
