@@ -14,7 +14,7 @@
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
-  auto platform = tramvel::NewRealPlatform({"", false, std::nullopt});
+  auto platform = tramvel::NewRealPlatform({"", std::nullopt, nullptr});
   tramvel::EjecutarYEsperar programas(*platform, [](const std::string&) {});
   tramvel::StepRunner pasos(tramvel::StepRunner::GivingUp());
   double total = 0;

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   }
   Fill(large / "BIG.BIN", std::size_t{1} << 30, 1);
 
-  auto platform = tramvel::NewRealPlatform({"", false, (root / "C").string()});
+  auto platform = tramvel::NewRealPlatform({"", (root / "C").string(), nullptr});
   tramvel::Dll_SYD dll(*platform);
   const auto witness = [&](const std::string& folder, const std::vector<std::string>& files) {
     for (const std::string& name : files) {

@@ -15,21 +15,35 @@ namespace {
 
 // With --confirmar every Yes/No question is answered Yes; the question is
 // still written out, so the log shows what was agreed to.
-class Confirmador : public PlatformWrapper {
+class OperadorConfirmador : public OperatorWrapper {
  public:
-  Confirmador(Platform& target, bool confirmar) : PlatformWrapper(target), confirmar_(confirmar) {}
+  OperadorConfirmador(tramvel::Operator& target, Platform& platform, bool confirmar)
+      : OperatorWrapper(target), platform_(platform), confirmar_(confirmar) {}
 
   int MessageBox(const std::string& text, int style, const std::string& title) override {
     const int botones = style & 0x0F;
     if (!confirmar_ || (botones != mb::kYesNo && botones != mb::kYesNoCancel)) {
-      return PlatformWrapper::MessageBox(text, style, title);
+      return OperatorWrapper::MessageBox(text, style, title);
     }
-    Write(OutputStream::kStandardError, (title.empty() ? "" : title + ": ") + text + "\n-> Sí (--confirmar)\n");
+    platform_.Write(OutputStream::kStandardError,
+                    (title.empty() ? "" : title + ": ") + text + "\n-> Sí (--confirmar)\n");
     return mb::kYes;
   }
 
  private:
+  Platform& platform_;
   bool confirmar_;
+};
+
+class Confirmador : public PlatformWrapper {
+ public:
+  Confirmador(Platform& target, bool confirmar)
+      : PlatformWrapper(target), operador_(target.Operator(), target, confirmar) {}
+
+  tramvel::Operator& Operator() override { return operador_; }
+
+ private:
+  OperadorConfirmador operador_;
 };
 
 // Where the chain stands at `fecha`, in words.
@@ -66,7 +80,7 @@ int VerificarCampos(Platform& platform, const Dll_SYD& conexion, const std::vect
     return 2;
   }
   Confirmador respuestas(platform, !args.empty());
-  Dll_SYD dll(respuestas, Attendance::kUnattended);
+  Dll_SYD dll(respuestas);
   dll.gServidor = conexion.gServidor;
   dll.gDBName = conexion.gDBName;
   dll.gUsuario = conexion.gUsuario;

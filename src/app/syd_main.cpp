@@ -67,9 +67,9 @@ struct Invocacion {
 
 // Tells whether an operation reported a failure to the operator: nobody is
 // there to read the box, so the exit status has to say it.
-class PlataformaVigilada : public tramvel::PlatformWrapper {
+class OperadorVigilado : public tramvel::OperatorWrapper {
  public:
-  using PlatformWrapper::PlatformWrapper;
+  using OperatorWrapper::OperatorWrapper;
 
   bool InformoFallas() const { return informoFallas_; }
 
@@ -77,11 +77,23 @@ class PlataformaVigilada : public tramvel::PlatformWrapper {
     const int botones = style & 0x0F;
     const int icono = style & 0xF0;
     if (botones == tramvel::mb::kAbortRetryIgnore || icono == tramvel::mb::kCritical) informoFallas_ = true;
-    return PlatformWrapper::MessageBox(text, style, title);
+    return OperatorWrapper::MessageBox(text, style, title);
   }
 
  private:
   bool informoFallas_ = false;
+};
+
+class PlataformaVigilada : public tramvel::PlatformWrapper {
+ public:
+  explicit PlataformaVigilada(tramvel::Platform& target) : PlatformWrapper(target), operador_(target.Operator()) {}
+
+  bool InformoFallas() const { return operador_.InformoFallas(); }
+
+  tramvel::Operator& Operator() override { return operador_; }
+
+ private:
+  OperadorVigilado operador_;
 };
 
 int Fallo(const std::string& texto) {
@@ -150,7 +162,7 @@ int CrearBase(Invocacion& in) {
   // so that the command can simply be run once more.
   bool completa = false;
   {
-    Dll_SYD script(in.platform, tramvel::Attendance::kUnattended);
+    Dll_SYD script(in.platform);
     script.gServidor = in.dll.gServidor;
     script.gDBName = in.dll.gDBName;
     script.gUsuario = in.dll.gUsuario;
@@ -197,9 +209,9 @@ int main(int argc, char** argv) {
   }
   if (args.empty()) return Fallo("no subcommand; see syd --help");
 
-  const auto real = tramvel::NewRealPlatform({conexion, false, std::nullopt});
+  const auto real = tramvel::NewRealPlatform({conexion, std::nullopt, nullptr});
   PlataformaVigilada platform(*real);
-  Dll_SYD dll(platform, tramvel::Attendance::kUnattended);
+  Dll_SYD dll(platform);
   dll.gServidor = tramvel::LeerParametro(conexion, "@Server");
   dll.gDBName = tramvel::LeerParametro(conexion, "@DbName");
   dll.gUsuario = tramvel::LeerParametro(conexion, "@Usuario");

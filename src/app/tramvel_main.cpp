@@ -3,10 +3,13 @@
 
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/RealPlatform.h"
-#include "platform/UiSession.h"
+#include "platform/qt/QtOperator.h"
+#include "platform/qt/UiSession.h"
 #include "startup/ProgramState.h"
 #include "sync/Form1.h"
 
@@ -60,7 +63,13 @@ int main(int argc, char** argv) {
   }
   const std::string linea = LineaDeComando(argc, argv);
   tramvel::UiSession ui(argc, argv);
-  auto platform = tramvel::NewRealPlatform({linea, ui.HasDisplay(), std::nullopt});
+  // The one place that asks whether anybody is there: without a display the
+  // run is unattended from start to end.
+  tramvel::RealPlatformOptions opciones{linea, std::nullopt, nullptr};
+  if (ui.HasDisplay()) {
+    opciones.newOperator = [](tramvel::Platform& p) { return std::make_unique<tramvel::QtOperator>(p); };
+  }
+  auto platform = tramvel::NewRealPlatform(std::move(opciones));
   tramvel::ProgramState programa(*platform);
   tramvel::Form1 ventana(programa);
   if (const auto automatico = ventana.Form_Load()) return *automatico;

@@ -48,12 +48,12 @@ bool Dll_SYD::FileExists(const std::string& path) { return CanOpenForReading(pla
 
 bool Dll_SYD::CopyFile(std::string SourcePath, std::string DestinationPath) {
   if (!FileExists(SourcePath)) {
-    platform_.MessageBox("No se encontro archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
+    platform_.Operator().MessageBox("No se encontro archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
     return false;
   }
   // Opening the destination empties it: onto itself, that would be the source.
   if (platform_.SameFile(SourcePath, DestinationPath)) {
-    platform_.MessageBox("El origen y el destino son el mismo archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
+    platform_.Operator().MessageBox("El origen y el destino son el mismo archivo: \"" + SourcePath + "\"", mb::kOkOnly, "");
     return false;
   }
   bool copiado = false;
@@ -139,7 +139,7 @@ void Dll_SYD::GuardarTestigoRecepcion(std::string& RutaArchivo, std::string& Sub
     }
     if (!copiado) {
       BorrarSiQueda(platform_, parcial);
-      pasos([&] { platform_.MessageBox("Ha ocurrido un error en la copia del Archivo", mb::kCritical, "Atención"); });
+      pasos([&] { platform_.Operator().MessageBox("Ha ocurrido un error en la copia del Archivo", mb::kCritical, "Atención"); });
       pasos([&] { RutaArchivo = "ERROR"; });
     }
   });

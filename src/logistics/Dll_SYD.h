@@ -16,19 +16,13 @@ class Connection;
 }
 class Platform;
 
-// Whether someone sits at the screen while the object works. Unattended
-// (a command-line tool, a scheduled run) nothing is opened for the operator
-// to read: messages alone say where to look.
-enum class Attendance { kOperator, kUnattended };
-
 // The suite's logistics services. A caller fills the public connection
 // members, connects with OpenADOServer and calls the operations it needs;
 // the file operations need no database. Each object owns its own component
 // instances, created on first use.
 class Dll_SYD {
  public:
-  explicit Dll_SYD(Platform& platform, Attendance attendance = Attendance::kOperator)
-      : platform_(platform), attendance_(attendance) {}
+  explicit Dll_SYD(Platform& platform) : platform_(platform) {}
   Dll_SYD(const Dll_SYD&) = delete;
   Dll_SYD& operator=(const Dll_SYD&) = delete;
 
@@ -92,8 +86,9 @@ class Dll_SYD {
   // again, up to 20 passes, the "drop " batches only in the first. Objects
   // that exist already count as made; every other database error is written
   // to "Script<h><m><s>.TXT" in the temporary folder, which the operator is
-  // then told of. An empty `Archivo` does nothing. Never raises; true when
-  // the script could be read and no error was written.
+  // then told of, and which is opened for an operator who reads documents.
+  // An empty `Archivo` does nothing. Never raises; true when the script could
+  // be read and no error was written.
   bool VerVistas(const std::string& Archivo);
 
  private:
@@ -102,7 +97,6 @@ class Dll_SYD {
   VentanaEspera& Espera();
 
   Platform& platform_;
-  Attendance attendance_;
   std::unique_ptr<Utilidades> utilidades_;
   std::unique_ptr<SesionDatos> sesion_;
   std::unique_ptr<VentanaEspera> espera_;

@@ -11,6 +11,7 @@
 
 #include "platform/DateTime.h"
 #include "platform/Failure.h"
+#include "platform/Operator.h"
 
 namespace tramvel {
 
@@ -70,18 +71,16 @@ enum class WindowStyle {
   kMinimizedNoFocus = 6,
 };
 
-enum class MousePointer { kDefault, kHourglass };
-
 enum class OutputStream { kStandardOutput, kStandardError };
 
 // Everything that touches the outside world: files, processes, clock,
-// environment and the operator. Paths are the system's own Windows-style
-// texts ("C:\RECIBIR\A.TXT"); each implementation maps them at this boundary
-// only. A path whose ".." climbs above its drive's root names nothing: it
-// fails as a missing path (76), and a drive's own folder is made when
-// something is first created in it. Every method reports failure by raising
-// a Failure with the number Windows would give it; none returns an error code
-// unless its comment says so.
+// environment, and the way to the operator. Paths are the system's own
+// Windows-style texts ("C:\RECIBIR\A.TXT"); each implementation maps them at
+// this boundary only. A path whose ".." climbs above its drive's root names
+// nothing: it fails as a missing path (76), and a drive's own folder is made
+// when something is first created in it. Every method reports failure by
+// raising a Failure with the number Windows would give it; none returns an
+// error code unless its comment says so.
 //
 // The real implementation comes from NewRealPlatform() (RealPlatform.h); tests
 // wrap it with PlatformWrapper and override only what they break.
@@ -197,26 +196,10 @@ class Platform {
 
   // ----- the operator -----
 
-  // A modal message box with the Windows style code (buttons + icon + default
-  // button) and its answer code (1 OK ... 7 No). An empty `title` shows the
-  // program's name. Without an operator the default button answers, and an
-  // Abort/Retry/Ignore or Retry/Cancel box gives up (Abort, Cancel).
-  virtual int MessageBox(const std::string& text, int style, const std::string& title) = 0;
-
-  virtual void SetMousePointer(MousePointer pointer) = 0;
-
-  // Lets pending events (timer ticks, repaints, clicks) run, then returns.
-  virtual void PumpEvents() = 0;
-
-  // The wait window of long operations: a title, three lines and a stop
-  // button. Showing it again retitles it. Without an operator the lines go
-  // to standard error, at most about once a second, and nobody asks to stop.
-  virtual void ShowWaitWindow(const std::string& title) = 0;
-  // Sets the three lines; true when the operator asked to stop since the
-  // window was shown.
-  virtual bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) = 0;
-  // Closes it; nothing happens when it is not shown.
-  virtual void CloseWaitWindow() = 0;
+  // The operator of this run, chosen when the program started; it lives as
+  // long as the platform. (Inside a class derived from Platform the bare
+  // name Operator means this method, so the type is written tramvel::Operator.)
+  virtual tramvel::Operator& Operator() = 0;
 };
 
 // Forwards every call to another platform; a test derives from it and
@@ -265,16 +248,7 @@ class PlatformWrapper : public Platform {
   std::string ExecutableName() override { return target_.ExecutableName(); }
   std::string CommandLine() override { return target_.CommandLine(); }
   void Write(OutputStream stream, std::string_view text) override { target_.Write(stream, text); }
-  int MessageBox(const std::string& text, int style, const std::string& title) override {
-    return target_.MessageBox(text, style, title);
-  }
-  void SetMousePointer(MousePointer pointer) override { target_.SetMousePointer(pointer); }
-  void PumpEvents() override { target_.PumpEvents(); }
-  void ShowWaitWindow(const std::string& title) override { target_.ShowWaitWindow(title); }
-  bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) override {
-    return target_.UpdateWaitWindow(line1, line2, line3);
-  }
-  void CloseWaitWindow() override { target_.CloseWaitWindow(); }
+  tramvel::Operator& Operator() override { return target_.Operator(); }
 
  private:
   Platform& target_;

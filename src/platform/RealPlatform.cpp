@@ -20,13 +20,11 @@
 #include <thread>
 #include <utility>
 
-#include "platform/MessageBoxStyle.h"
 #include "platform/PathMapping.h"
 #include "platform/PosixFailure.h"
 #include "platform/PosixFile.h"
-#include "platform/QtOperator.h"
-#include "platform/QtWaitWindow.h"
 #include "platform/TextCase.h"
+#include "platform/UnattendedOperator.h"
 #include "platform/WindowsCommandLine.h"
 
 extern char** environ;
@@ -49,6 +47,7 @@ class RealPlatform final : public Platform {
     // A log reader that goes away (tramvel ... | head) must not kill a job
     // half-way; the write fails and the job goes on.
     ::signal(SIGPIPE, SIG_IGN);
+    operator_ = options_.newOperator ? options_.newOperator(*this) : std::make_unique<UnattendedOperator>(*this);
   }
 
   ~RealPlatform() override {
@@ -316,43 +315,7 @@ class RealPlatform final : public Platform {
     std::fflush(out);
   }
 
-  int MessageBox(const std::string& text, int style, const std::string& title) override {
-    const std::string shownTitle = title.empty() ? ExecutableName() : title;
-    if (options_.operatorPresent) return ShowQtMessageBox(text, style, shownTitle);
-    Write(OutputStream::kStandardError, shownTitle + ": " + text + "\n");
-    return UnattendedAnswer(style);
-  }
-
-  void SetMousePointer(MousePointer pointer) override { SetQtMousePointer(pointer == MousePointer::kHourglass); }
-
-  void PumpEvents() override { PumpQtEvents(); }
-
-  void ShowWaitWindow(const std::string& title) override {
-    waitShown_ = true;
-    lastWaitLine_ = {};
-    if (options_.operatorPresent) waitWindow_.Show(title);
-  }
-
-  bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) override {
-    if (!waitShown_) return false;
-    if (options_.operatorPresent) return waitWindow_.Update(line1, line2, line3);
-    // Progress of a scheduled run, without flooding its log.
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastWaitLine_ >= std::chrono::seconds(1)) {
-      lastWaitLine_ = now;
-      std::string line = line1;
-      for (const std::string* more : {&line2, &line3}) {
-        if (!more->empty()) line += " | " + *more;
-      }
-      Write(OutputStream::kStandardError, line + "\n");
-    }
-    return false;
-  }
-
-  void CloseWaitWindow() override {
-    waitShown_ = false;
-    if (options_.operatorPresent) waitWindow_.Close();
-  }
+  tramvel::Operator& Operator() override { return *operator_; }
 
  private:
   std::string Source() { return ExecutableName(); }
@@ -452,9 +415,8 @@ class RealPlatform final : public Platform {
   std::map<ProcessHandle, pid_t> handles_;
   ProcessHandle nextHandle_ = 1;
   std::string executablePath_;
-  QtWaitWindow waitWindow_;
-  bool waitShown_ = false;
-  std::chrono::steady_clock::time_point lastWaitLine_{};
+  // Built last, from the finished platform; gone first.
+  std::unique_ptr<tramvel::Operator> operator_;
 };
 
 }  // namespace

@@ -18,7 +18,7 @@ void EjecutarYEsperar::Esperar(StepRunner& pasos, const Proceso& proceso, const 
     // Through handle 0 the reading fails and the code keeps its last value,
     // so such a wait ends after one pass.
     pasos([&] { platform_.GetExitCode(proceso.handle, codigoSalida_); });
-    pasos([&] { platform_.PumpEvents(); });
+    pasos([&] { platform_.Operator().PumpEvents(); });
     if (despues) pasos([&] { rotulo_(*despues); });
     if (codigoSalida_ == kStillActive) pasos([&] { platform_.SleepUnlessEnded(proceso.handle, 1000); });
   } while (codigoSalida_ == kStillActive);

@@ -144,11 +144,11 @@ void Sincronizacion::Estado(StepRunner& pasos, const std::string& linea) {
 }
 
 void Sincronizacion::Avisar(StepRunner& pasos, const std::string& texto, int estilo, const std::string& titulo) {
-  pasos([&] { programa_.platform().MessageBox(texto, estilo, titulo); });
+  pasos([&] { programa_.platform().Operator().MessageBox(texto, estilo, titulo); });
 }
 
 void Sincronizacion::Bombear(StepRunner& pasos) {
-  pasos([&] { programa_.platform().PumpEvents(); });
+  pasos([&] { programa_.platform().Operator().PumpEvents(); });
 }
 
 std::string Sincronizacion::RutaPrograma(const std::string& nombre) {

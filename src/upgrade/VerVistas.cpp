@@ -117,7 +117,7 @@ bool Dll_SYD::VerVistas(const std::string& Archivo) {
     pasos([&] { texto = LeerTodo(Abierto(script)); });
     for (const std::string_view linea : LineasDeTexto(texto)) {
       pasos([&] { lotes.Agregar(linea); });
-      platform_.PumpEvents();
+      platform_.Operator().PumpEvents();
     }
     pasos([&] { Sesion().Ejecutar("SET NOCOUNT ON", 0, nullptr); });
 
@@ -127,7 +127,7 @@ bool Dll_SYD::VerVistas(const std::string& Archivo) {
     bool repetir = false;
     for (int pasada = 1; pasada <= kPasadas; ++pasada) {
       for (const std::string& lote : lotes.Lotes()) {
-        platform_.PumpEvents();
+        platform_.Operator().PumpEvents();
         // A batch that drops what it recreates would drop, in a later pass,
         // what the first pass made.
         if (pasada > 1 && FindIgnoreCase(lote, "drop ") != std::string::npos) continue;
@@ -139,7 +139,7 @@ bool Dll_SYD::VerVistas(const std::string& Archivo) {
           repetir = true;
         }
         pasos([&] { lista().Clear(); });
-        platform_.PumpEvents();
+        platform_.Operator().PumpEvents();
       }
       if (!repetir) break;
       repetir = false;
@@ -148,9 +148,11 @@ bool Dll_SYD::VerVistas(const std::string& Archivo) {
     script.reset();
 
     if (hayErrores) {
-      pasos([&] { platform_.MessageBox("Se detectaron errores, consulte el archivo " + rutaErrores, mb::kOkOnly, ""); });
+      pasos([&] { platform_.Operator().MessageBox("Se detectaron errores, consulte el archivo " + rutaErrores, mb::kOkOnly, ""); });
       // Unattended, the message names the file and nobody is there to read it.
-      if (attendance_ == Attendance::kOperator) pasos([&] { AbrirDocumento(platform_, rutaErrores, ado::Variant(1)); });
+      if (platform_.Operator().ReadsDocuments()) {
+        pasos([&] { AbrirDocumento(platform_, rutaErrores, ado::Variant(1)); });
+      }
     }
   });
   return completo && sinFallas && !hayErrores;

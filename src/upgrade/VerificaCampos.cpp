@@ -108,7 +108,7 @@ void Dll_SYD::VerificaCampos() {
   const auto script = [&](std::string_view archivo) { pasos([&] { VerVistas(carpeta + std::string(archivo)); }); };
   const auto sentencia = [&](const std::string& sql) { pasos([&] { Sesion().Ejecutar(sql, 0, nullptr); }); };
   const auto pregunta = [&](const std::string& texto, int estilo, const std::string& titulo, int respuesta) {
-    return pasos.If([&] { return platform_.MessageBox(texto, estilo, titulo) == respuesta; });
+    return pasos.If([&] { return platform_.Operator().MessageBox(texto, estilo, titulo) == respuesta; });
   };
 
   // One action of the catalogue; false when the operator refused the step.
@@ -124,7 +124,7 @@ void Dll_SYD::VerificaCampos() {
       case TipoAccion::kSentencia: sentencia(std::string(a.texto)); break;
       case TipoAccion::kMostrarErrores:
         if (pasos.If([&] { return !Sesion().Conexion().Errors().Empty(); })) {
-          pasos([&] { platform_.MessageBox(Sesion().Conexion().Errors()[0].Description, mb::kOkOnly, ""); });
+          pasos([&] { platform_.Operator().MessageBox(Sesion().Conexion().Errors()[0].Description, mb::kOkOnly, ""); });
         }
         break;
       case TipoAccion::kArithAbort:
@@ -151,9 +151,9 @@ void Dll_SYD::VerificaCampos() {
 
   const auto confirmar = [&] {
     if (!preguntado) {
-      pasos([&] { platform_.SetMousePointer(MousePointer::kDefault); });
+      pasos([&] { platform_.Operator().SetMousePointer(MousePointer::kDefault); });
       if (pregunta(kConfirmacion, kEstiloPregunta, "Atención", mb::kNo)) rechazado = true;
-      pasos([&] { platform_.SetMousePointer(MousePointer::kHourglass); });
+      pasos([&] { platform_.Operator().SetMousePointer(MousePointer::kHourglass); });
     }
     preguntado = true;
   };
@@ -195,7 +195,7 @@ void Dll_SYD::VerificaCampos() {
     ajusteHecho = true;
   };
 
-  const auto salir = [&] { pasos([&] { platform_.SetMousePointer(MousePointer::kDefault); }); };
+  const auto salir = [&] { pasos([&] { platform_.Operator().SetMousePointer(MousePointer::kDefault); }); };
 
   pasos.Run([&] {
     // Another workstation upgrading the same database would interleave its
@@ -206,7 +206,7 @@ void Dll_SYD::VerificaCampos() {
       ocupada = candado == nullptr;
     });
     if (ocupada) {
-      pasos([&] { platform_.MessageBox(kOtraTerminal, mb::kOkOnly + mb::kInformation, "Aviso al Operador"); });
+      pasos([&] { platform_.Operator().MessageBox(kOtraTerminal, mb::kOkOnly + mb::kInformation, "Aviso al Operador"); });
       return;
     }
 
@@ -215,12 +215,12 @@ void Dll_SYD::VerificaCampos() {
       if (pregunta("Se ha detectado una actualizacion de sistema pendiente, desea realizarla ahora?", kEstiloPregunta,
                    "Aviso al Operador", mb::kYes)) {
         pasos([&] {
-          platform_.MessageBox(
+          platform_.Operator().MessageBox(
               "Este proceso puede demorar unos minutos, por favor espere el mensaje de proceso finalizado!",
               mb::kOkOnly + mb::kInformation, "Aviso al operador");
         });
         for (const Accion& a : PreparacionFechaDeEsquema()) accion(a);
-        pasos([&] { platform_.MessageBox("Proceso Finalizado!", mb::kOkOnly + mb::kExclamation, "Atención"); });
+        pasos([&] { platform_.Operator().MessageBox("Proceso Finalizado!", mb::kOkOnly + mb::kExclamation, "Atención"); });
       }
     }
     if (pasos.If([&] { return !Sesion().ExisteCampo("TA_CONFIGURACION", "CLAVE"); })) {
@@ -246,7 +246,7 @@ void Dll_SYD::VerificaCampos() {
                               ado::adLockReadOnly, -1, true);
     });
     if (pasos.If([&] { return Abierto(rsUd).Fields(size_t{0}).DefinedSize() == 2; })) {
-      pasos([&] { platform_.MessageBox(kCampoUd, mb::kOkOnly + mb::kInformation, "Aviso al Operador"); });
+      pasos([&] { platform_.Operator().MessageBox(kCampoUd, mb::kOkOnly + mb::kInformation, "Aviso al Operador"); });
       return;
     }
     pasos([&] { Sesion().CerrarRecordset(rsUd); });

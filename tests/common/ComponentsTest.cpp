@@ -44,11 +44,11 @@ TEST(Utilidades, QuitarCaracterRemovesEveryOccurrence) {
 TEST(Utilidades, ManejarErrorAsksAbortRetryIgnoreAndReturnsTheAnswer) {
   TempFolder temp;
   TestPlatform platform(temp.str());
-  platform.QueueAnswers({mb::kRetry});
+  platform.Operator().QueueAnswers({mb::kRetry});
   const Utilidades util(platform);
   EXPECT_EQ(util.ManejarError(Failure(53, "File not found", "tramvel"), std::nullopt, "CFG"), mb::kRetry);
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  const auto& box = platform.Boxes()[0];
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  const auto& box = platform.Operator().Boxes()[0];
   EXPECT_EQ(box.style & 0x0F, mb::kAbortRetryIgnore);
   EXPECT_NE(box.text.find("53"), std::string::npos);
   EXPECT_NE(box.text.find("File not found"), std::string::npos);
@@ -114,7 +114,7 @@ namespace {
 TEST(VentanaEspera, ShowsLinesAndReportsTheOperatorsStop) {
   testing::TempFolder temp;
   testing::TestPlatform platform(temp.str());
-  platform.StopWaitAt(2);
+  platform.Operator().StopWaitAt(2);
   VentanaEspera ventana(platform);
   int16_t detener = 0;
   ventana.Mostrar("Consolidando", 1);
@@ -123,10 +123,10 @@ TEST(VentanaEspera, ShowsLinesAndReportsTheOperatorsStop) {
   ventana.Mensaje(detener, "Orden 2", "de 3", "x");
   EXPECT_EQ(detener, -1);
   ventana.Cerrar();
-  ASSERT_EQ(platform.WaitEvents().size(), 4u);
-  EXPECT_EQ(platform.WaitEvents()[0].text, "Consolidando");
-  EXPECT_EQ(platform.WaitEvents()[2].text, "Orden 2|de 3|x");
-  EXPECT_EQ(platform.WaitEvents()[3].what, "close");
+  ASSERT_EQ(platform.Operator().WaitEvents().size(), 4u);
+  EXPECT_EQ(platform.Operator().WaitEvents()[0].text, "Consolidando");
+  EXPECT_EQ(platform.Operator().WaitEvents()[2].text, "Orden 2|de 3|x");
+  EXPECT_EQ(platform.Operator().WaitEvents()[3].what, "close");
 }
 
 }  // namespace

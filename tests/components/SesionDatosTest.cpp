@@ -73,12 +73,12 @@ TEST_F(Sesion, AMissingDatabaseIsToldOnlyWhenAsked) {
   sesion.BaseDeDatos("NOEXISTE");
   sesion.Conectar(false, 3, "", true, false);
   EXPECT_FALSE(sesion.Conectado());
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
   sesion.Conectar(false, 3, "", true, true);
   EXPECT_FALSE(sesion.Conectado());
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_NE(platform.Boxes()[0].text.find("Cannot open database \"NOEXISTE\""), std::string::npos);
-  EXPECT_EQ(platform.Boxes()[0].style, mb::kOkOnly + mb::kCritical);
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("Cannot open database \"NOEXISTE\""), std::string::npos);
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, mb::kOkOnly + mb::kCritical);
   EXPECT_THROW(sesion.Conexion(), Failure);
 }
 
@@ -86,8 +86,8 @@ TEST_F(Sesion, AnEngineNotYetAvailableIsAClearError) {
   WriteFile(temp.path() / "RO000vu.INI", "[BaseDeDatos]\nMotor=ODBC\n");
   sesion.Conectar(false, 3, "", true, true);
   EXPECT_FALSE(sesion.Conectado());
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_NE(platform.Boxes()[0].text.find("ODBC no esta disponible"), std::string::npos);
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("ODBC no esta disponible"), std::string::npos);
 }
 
 TEST_F(Sesion, ADatabaseErrorFillsTheErrorListAndRaises) {

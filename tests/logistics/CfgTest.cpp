@@ -36,7 +36,7 @@ class CfgTest : public ::testing::Test {
 
 TEST_F(CfgTest, AnEmptyTableGivesTheEmptyText) {
   EXPECT_EQ(dll.Cfg("FHUPDATE"), "");
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(CfgTest, AStoredValueComesBackTrimmedAndNullAsTheEmptyText) {
@@ -45,15 +45,15 @@ TEST_F(CfgTest, AStoredValueComesBackTrimmedAndNullAsTheEmptyText) {
   EXPECT_EQ(dll.Cfg("FHUPDATE"), "02/07/2004");
   Run("UPDATE TA_CONFIGURACION SET ssl_depositodefault = NULL");
   EXPECT_EQ(dll.Cfg("ssl_depositodefault"), "");
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(CfgTest, AnUnknownColumnIsShownAsCfgAndAbortGivesTheEmptyText) {
   Run("INSERT INTO TA_CONFIGURACION VALUES ('02/07/2004', '01')");
-  platform.QueueAnswers({mb::kRetry, mb::kAbort});
+  platform.Operator().QueueAnswers({mb::kRetry, mb::kAbort});
   EXPECT_EQ(dll.Cfg("NO_EXISTE"), "");
-  ASSERT_EQ(platform.Boxes().size(), 2u);
-  for (const Box& box : platform.Boxes()) {
+  ASSERT_EQ(platform.Operator().Boxes().size(), 2u);
+  for (const Box& box : platform.Operator().Boxes()) {
     EXPECT_EQ(box.title, "CFG");
     EXPECT_EQ(box.style & 0x0F, mb::kAbortRetryIgnore);
     EXPECT_NE(box.text.find("Invalid column name 'NO_EXISTE'."), std::string::npos) << box.text;
@@ -72,9 +72,9 @@ TEST_F(CfgTest, OnlyAnIdentifierNamesTheColumn) {
     object.gDBName = "GESTION";
     object.OpenADOServer();
     EXPECT_EQ(object.Cfg(campo), "") << campo;
-    ASSERT_FALSE(local.Boxes().empty()) << campo;
-    EXPECT_EQ(local.Boxes()[0].title, "CFG");
-    EXPECT_NE(local.Boxes()[0].text.find("no es un identificador"), std::string::npos) << local.Boxes()[0].text;
+    ASSERT_FALSE(local.Operator().Boxes().empty()) << campo;
+    EXPECT_EQ(local.Operator().Boxes()[0].title, "CFG");
+    EXPECT_NE(local.Operator().Boxes()[0].text.find("no es un identificador"), std::string::npos) << local.Operator().Boxes()[0].text;
   }
   EXPECT_EQ(dll.Cfg("ssl_depositodefault"), "01");
   for (const char* campo : {"FHUPDATE", "_x", "@a#b$1", "año"}) EXPECT_TRUE(Dll_SYD::EsNombreDeColumna(campo)) << campo;

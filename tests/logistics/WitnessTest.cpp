@@ -44,7 +44,7 @@ TEST_F(Witness, FilesTheCopyUnderTheDateAndMinuteOfReception) {
   dll.GuardarTestigoRecepcion(ruta, subFijo, destino);
   EXPECT_EQ(ReadFile(drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837" / "ARTICULOS.TXT"), "uno;dos\n");
   EXPECT_EQ(ruta, "C:\\RECIBIR\\ARTICULOS.TXT");
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(Witness, TheSuffixIsCutToOneCharacter) {
@@ -107,15 +107,15 @@ TEST_F(Witness, ASecondWitnessInTheSameMinuteGetsANumberedName) {
   EXPECT_EQ(ReadFile(drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1838" / "A.TXT"), "third");
   // Only witnesses remain: no half copy under any name.
   EXPECT_EQ(std::distance(fs::directory_iterator(minute), fs::directory_iterator()), 7);
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(Witness, AFileIsNeverCopiedOntoItself) {
   const fs::path minute = drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837";
   WriteFile(minute / "A.TXT", "keep");
   EXPECT_FALSE(dll.CopyFile("C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT", "c:\\recibir\\testigo\\2014-05\\06-1837\\A.TXT"));
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text,
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text,
             "El origen y el destino son el mismo archivo: \"C:\\RECIBIR\\TESTIGO\\2014-05\\06-1837\\A.TXT\"");
   EXPECT_EQ(ReadFile(minute / "A.TXT"), "keep");
 
@@ -167,10 +167,10 @@ TEST_F(Witness, CopiesASourceOfMoreThan512MiB) {
 TEST_F(Witness, AMissingSourceIsToldAndTheDestinationUntouched) {
   WriteFile(drive / "dst.bin", "old");
   EXPECT_FALSE(dll.CopyFile("C:\\missing.bin", "C:\\dst.bin"));
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text, "No se encontro archivo: \"C:\\missing.bin\"");
-  EXPECT_EQ(platform.Boxes()[0].style, mb::kOkOnly);
-  EXPECT_EQ(platform.Boxes()[0].title, "");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text, "No se encontro archivo: \"C:\\missing.bin\"");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, mb::kOkOnly);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "");
   EXPECT_EQ(ReadFile(drive / "dst.bin"), "old");
 }
 
@@ -184,18 +184,18 @@ TEST_F(Witness, AFailedCopyGivesErrorAfterBothMessages) {
   EXPECT_EQ(ruta, "ERROR");
   // The half copy went with its temporary name; no witness carries a final one.
   EXPECT_TRUE(fs::is_empty(drive / "RECIBIR" / "TESTIGO" / "2014-05" / "06-1837"));
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text, "Ha ocurrido un error en la copia del Archivo");
-  EXPECT_EQ(platform.Boxes()[0].style, mb::kCritical);
-  EXPECT_EQ(platform.Boxes()[0].title, "Atención");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text, "Ha ocurrido un error en la copia del Archivo");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, mb::kCritical);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "Atención");
 
   // A missing received file: the copy's own message, then the witness's.
   ruta = "C:\\RECIBIR\\GONE.TXT";
   dll.GuardarTestigoRecepcion(ruta, subFijo, destino);
   EXPECT_EQ(ruta, "ERROR");
-  ASSERT_EQ(platform.Boxes().size(), 3u);
-  EXPECT_EQ(platform.Boxes()[1].text, "No se encontro archivo: \"C:\\RECIBIR\\GONE.TXT\"");
-  EXPECT_EQ(platform.Boxes()[2].text, "Ha ocurrido un error en la copia del Archivo");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 3u);
+  EXPECT_EQ(platform.Operator().Boxes()[1].text, "No se encontro archivo: \"C:\\RECIBIR\\GONE.TXT\"");
+  EXPECT_EQ(platform.Operator().Boxes()[2].text, "Ha ocurrido un error en la copia del Archivo");
 }
 
 TEST_F(Witness, AFolderThatCannotBeMadeAsksWithStyleSevenAndAbortGivesError) {
@@ -215,15 +215,15 @@ TEST_F(Witness, AFolderThatCannotBeMadeAsksWithStyleSevenAndAbortGivesError) {
     Dll_SYD object(local);
     fs::remove_all(drive / "RECIBIR" / "TESTIGO");
     local.Fail(Op::kCreateFolder, 1, false, Failure(failure::kPathNotFound, "Path not found"), "TESTIGO");
-    local.QueueAnswers({c.answer});
+    local.Operator().QueueAnswers({c.answer});
     std::string ruta = "C:\\RECIBIR\\A.TXT";
     std::string subFijo;
     std::string destino = "C:\\RECIBIR\\";
     object.GuardarTestigoRecepcion(ruta, subFijo, destino);
     EXPECT_EQ(ruta, c.ruta) << c.answer;
-    ASSERT_EQ(local.Boxes().size(), c.boxes) << c.answer;
-    EXPECT_EQ(local.Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
-    EXPECT_EQ(local.Boxes()[0].title, "GuardaTestigoRecepcion");
+    ASSERT_EQ(local.Operator().Boxes().size(), c.boxes) << c.answer;
+    EXPECT_EQ(local.Operator().Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
+    EXPECT_EQ(local.Operator().Boxes()[0].title, "GuardaTestigoRecepcion");
   }
 }
 

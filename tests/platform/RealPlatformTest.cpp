@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 class RealPlatformTest : public ::testing::Test {
  protected:
   TempFolder temp;
-  std::unique_ptr<Platform> platform = NewRealPlatform({"", false, temp.str()});
+  std::unique_ptr<Platform> platform = NewRealPlatform({"", temp.str(), nullptr});
 
   int32_t FailureOf(const std::function<void()>& action) {
     try {
@@ -53,7 +53,7 @@ TEST_F(RealPlatformTest, FileErrorsCarryWindowsNumbers) {
 
 TEST_F(RealPlatformTest, APathLeavingTheDriveNamesNothing) {
   const fs::path drive = temp.path() / "C";
-  const auto inside = NewRealPlatform({"", false, drive.string()});
+  const auto inside = NewRealPlatform({"", drive.string(), nullptr});
   WriteFile(temp.path() / "victim.txt", "keep");
   fs::create_directories(drive / "ENVIAR");
   const std::string escape = "C:\\ENVIAR\\..\\..\\victim.txt";
@@ -70,7 +70,7 @@ TEST_F(RealPlatformTest, APathLeavingTheDriveNamesNothing) {
 
 TEST_F(RealPlatformTest, ADriveFolderIsMadeWhenSomethingIsFirstCreatedInIt) {
   const fs::path drive = temp.path() / "fresh" / "share" / "C";
-  const auto fresh = NewRealPlatform({"", false, drive.string()});
+  const auto fresh = NewRealPlatform({"", drive.string(), nullptr});
   EXPECT_FALSE(fresh->FolderExists("C:\\ENVIAR\\"));
   EXPECT_FALSE(fs::exists(drive));
   fresh->CreateFolder("C:\\ENVIAR\\");

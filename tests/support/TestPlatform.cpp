@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/MessageBoxStyle.h"
 #include "platform/RealPlatform.h"
 
 namespace tramvel::testing {
@@ -31,7 +30,7 @@ class WatchedFile final : public File {
 }  // namespace
 
 RealPlatformHolder::RealPlatformHolder(const std::string& driveCRoot)
-    : real(NewRealPlatform({"", false, driveCRoot})) {}
+    : real(NewRealPlatform({"", driveCRoot, nullptr})) {}
 
 TestPlatform::TestPlatform(const std::string& driveCRoot)
     : RealPlatformHolder(driveCRoot), PlatformWrapper(*real), driveCRoot_(driveCRoot), programFolder_(driveCRoot) {}
@@ -127,33 +126,6 @@ std::string TestPlatform::PrivateTempFolder() {
   const std::filesystem::path folder = std::filesystem::path(driveCRoot_) / "UserTemp";
   std::filesystem::create_directories(folder);
   return folder.string();
-}
-
-int TestPlatform::MessageBox(const std::string& text, int style, const std::string& title) {
-  int answer = UnattendedAnswer(style);
-  if (!answers_.empty()) {
-    answer = answers_.front();
-    answers_.pop_front();
-  }
-  boxes_.push_back(Box{text, style, title, answer});
-  return answer;
-}
-
-void TestPlatform::ShowWaitWindow(const std::string& title) {
-  waitEvents_.push_back({"show", title});
-  stopRequested_ = false;
-}
-
-bool TestPlatform::UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) {
-  waitEvents_.push_back({"update", line1 + "|" + line2 + "|" + line3});
-  if (++updates_ == stopAt_) stopRequested_ = true;
-  return stopRequested_;
-}
-
-void TestPlatform::PumpEvents() {
-  ++pumps_;
-  if (onPump_) onPump_();
-  PlatformWrapper::PumpEvents();
 }
 
 }  // namespace tramvel::testing

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -8,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedOperator.h"
 #include "platform/Platform.h"
 
 namespace tramvel::testing {
@@ -25,22 +25,14 @@ enum class Op {
   kSyncFileSystem,
 };
 
-// One message box as the code under test showed it, and how it was answered.
-struct Box {
-  std::string text;
-  int style = 0;
-  std::string title;
-  int answer = 0;
-};
-
 // Holds the real platform so that it is built before the wrapper around it.
 struct RealPlatformHolder {
   explicit RealPlatformHolder(const std::string& driveCRoot);
   std::unique_ptr<Platform> real;
 };
 
-// The real platform with a fixed clock, scripted dialogs that record every
-// box, captured output, a program folder and command line of the test's
+// The real platform with a fixed clock, a scripted operator that records
+// every box, captured output, a program folder and command line of the test's
 // choosing, and faults that hit the Nth matching call once or from then on.
 // Drive C: is the test's own folder. Each test builds its own.
 class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
@@ -55,10 +47,6 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   void SetComputerName(std::string name) { computerName_ = std::move(name); }
   void SetUserName(std::string name) { userName_ = std::move(name); }
 
-  // Answers for the next boxes, in order; a box with none queued gets its
-  // unattended answer.
-  void QueueAnswers(std::initializer_list<int> answers) { answers_.insert(answers_.end(), answers); }
-
   // The `nth` call (1 = the next) of `op` whose path or command line holds
   // `contains` raises `failure`: that call only, or every one from it on.
   void Fail(Op op, int nth, bool fromThenOn, Failure failure, std::string contains = {});
@@ -67,25 +55,12 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   // wait takes exactly one pass.
   void SetProgramsEndBeforeWatching(bool on) { endBeforeWatching_ = on; }
 
-  // Runs before every PumpEvents (a click during a wait, say).
-  void OnPump(std::function<void()> action) { onPump_ = std::move(action); }
-
-  // The operator presses the wait window's stop button at its `nth` update.
-  void StopWaitAt(int nth) { stopAt_ = nth; }
-
   // ----- what the test reads -----
-  struct WaitEvent {
-    std::string what;  // "show", "update" or "close"
-    std::string text;  // the title, or the three lines joined by "|"
-  };
-  const std::vector<WaitEvent>& WaitEvents() const { return waitEvents_; }
-  const std::vector<Box>& Boxes() const { return boxes_; }
   const std::vector<std::string>& StartedCommandLines() const { return started_; }
   // Started programs and file-system flushes in the order they came:
   // "start <command line>", "sync <path>".
   const std::vector<std::string>& Journal() const { return journal_; }
   const std::string& Output(OutputStream stream) const { return output_.at(stream); }
-  int Pumps() const { return pumps_; }
 
   // ----- overrides -----
   std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) override;
@@ -107,14 +82,9 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   std::string ExecutableName() override { return "tramvel"; }
   std::string CommandLine() override { return commandLine_; }
   void Write(OutputStream stream, std::string_view text) override { output_[stream].append(text); }
-  int MessageBox(const std::string& text, int style, const std::string& title) override;
-  void SetMousePointer(MousePointer pointer) override { pointer_ = pointer; }
-  void PumpEvents() override;
-  void ShowWaitWindow(const std::string& title) override;
-  bool UpdateWaitWindow(const std::string& line1, const std::string& line2, const std::string& line3) override;
-  void CloseWaitWindow() override { waitEvents_.push_back({"close", ""}); }
-
-  MousePointer Pointer() const { return pointer_; }
+  // The test's operator: what it answers is set, and what it was shown is
+  // read, through this.
+  ScriptedOperator& Operator() override { return operator_; }
 
  private:
   struct Fault {
@@ -136,20 +106,12 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   std::string computerName_ = "SRV";
   std::string userName_ = "ana";
   std::map<std::string, std::optional<std::string>> env_;
-  std::deque<int> answers_;
-  std::vector<Box> boxes_;
   std::vector<std::string> started_;
   std::vector<std::string> journal_;
   std::map<OutputStream, std::string> output_{{OutputStream::kStandardOutput, {}}, {OutputStream::kStandardError, {}}};
   std::vector<Fault> faults_;
-  std::function<void()> onPump_;
-  int pumps_ = 0;
   bool endBeforeWatching_ = false;
-  std::vector<WaitEvent> waitEvents_;
-  int stopAt_ = 0;
-  int updates_ = 0;
-  bool stopRequested_ = false;
-  MousePointer pointer_ = MousePointer::kDefault;
+  ScriptedOperator operator_;
 };
 
 }  // namespace tramvel::testing

@@ -58,7 +58,7 @@ TEST_F(Download, FetchesImportsWitnessesAndDeletesEachReceivedFile) {
             (std::vector<std::string>{"Borrando Archivos de la Web...\r\nTA_TARIFAS_ARTICULOS.csv",
                                       "Borrando Archivos de la Web...Correcto!",
                                       "Borrando Archivos Temporales...Correcto!", "Finalizado"}));
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
   EXPECT_EQ(result.EstadoSalida(), 0);
 }
 
@@ -99,15 +99,15 @@ TEST_F(Download, AnImportThatFailsOrCannotBeWatchedEndsTheRunAndDeletesNothing) 
     InstallStandIn(programs, "INTERFACERECEPMAESTROS.EXE", c.exitCode);
     fs::remove(programs / "standin.log");
     lines.clear();
-    const size_t boxesBefore = platform.Boxes().size();
+    const size_t boxesBefore = platform.Operator().Boxes().size();
     if (!c.watchable) platform.Fail(Op::kOpenProcess, 1, false, Failure(0, ""), "INTERFACERECEP");
 
     const ResultadoTrabajo result = Run(false);
 
     EXPECT_EQ(Recorded().size(), 2u);
-    ASSERT_EQ(platform.Boxes().size(), boxesBefore + 1);
-    EXPECT_EQ(platform.Boxes().back().text, "Error al tomar el archivo");
-    EXPECT_EQ(platform.Boxes().back().style, mb::kOkOnly);
+    ASSERT_EQ(platform.Operator().Boxes().size(), boxesBefore + 1);
+    EXPECT_EQ(platform.Operator().Boxes().back().text, "Error al tomar el archivo");
+    EXPECT_EQ(platform.Operator().Boxes().back().style, mb::kOkOnly);
     EXPECT_EQ(lines.back(), "Error al tomar el archivo");
     EXPECT_TRUE(fs::exists(inbox / "MA_CLIENTES.csv"));
     EXPECT_FALSE(fs::exists(inbox / "TESTIGO"));
@@ -117,10 +117,10 @@ TEST_F(Download, AnImportThatFailsOrCannotBeWatchedEndsTheRunAndDeletesNothing) 
 
 TEST_F(Download, AMissingImportProgramGoesToTheOperator) {
   fs::remove(programs / "INTERFACERECEPMAESTROS.EXE");
-  platform.QueueAnswers({mb::kAbort});
+  platform.Operator().QueueAnswers({mb::kAbort});
   const ResultadoTrabajo result = Run(false);
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
   EXPECT_EQ(Recorded().size(), 1u);
   EXPECT_EQ(lines, std::vector<std::string>{"Descargando desde Public_html/clientes/Vorin\\"});
   EXPECT_EQ(result.EstadoSalida(), 1);
@@ -147,8 +147,8 @@ TEST_F(Download, AFileWhoseWitnessFailedStaysOnTheWebServerAndFailsTheJob) {
   Receive({"A.csv", "B.csv"});
   platform.Fail(Op::kWriteFile, 1, false, Failure(failure::kDiskFull, "Disk full"), "TESTIGO");
   const ResultadoTrabajo result = Run(false);
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text, "Ha ocurrido un error en la copia del Archivo");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text, "Ha ocurrido un error en la copia del Archivo");
   EXPECT_EQ(Recorded(), (std::vector<std::string>{Program("zariz.exe") + " " + kFetchText,
                                                   Program("INTERFACERECEPMAESTROS.EXE") + " " + kInterfaceText,
                                                   Program("zariz.exe") + " " + DeleteText("B.csv")}));
@@ -203,8 +203,8 @@ TEST_F(Download, AWitnessTreeThatCannotBeFlushedDeletesNothingOnTheWeb) {
   Receive({"A.csv"});
   platform.Fail(Op::kSyncFileSystem, 1, false, Failure(failure::kDeviceIo, "Device I/O error"));
   const ResultadoTrabajo result = Run(false);
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
   EXPECT_EQ(Recorded().size(), 2u);
   EXPECT_TRUE(fs::exists(inbox / "A.csv"));
   EXPECT_EQ(result.EstadoSalida(), 1);

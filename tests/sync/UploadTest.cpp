@@ -22,7 +22,7 @@ TEST_F(Upload, ExportsThenSendsWithTheExactCommandLines) {
   EXPECT_EQ(captions, (std::vector<std::string>{"Borrando Archivos Antiguos...", "Conectando", "Generando Archivo...",
                                                 "Generando Archivo..", "Generando Archivo...", "Subiendo...",
                                                 "Subiendo..", "Finalizado"}));
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
   EXPECT_TRUE(fs::is_directory(drive / "ENVIAR"));
   EXPECT_EQ(result.EstadoSalida(), 0);
 }
@@ -47,7 +47,7 @@ TEST_F(Upload, CleansTheOutboxButKeepsEstadosAndSkipsAFileThatCannotGo) {
   EXPECT_FALSE(fs::exists(drive / "ENVIAR" / "MA_CLIENTES.csv"));
   EXPECT_TRUE(fs::exists(drive / "ENVIAR" / "ZZ_EN_USO.csv"));
   EXPECT_TRUE(fs::exists(drive / "victima.txt"));
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
   EXPECT_EQ(std::vector<std::string>(captions.begin(), captions.begin() + 4),
             (std::vector<std::string>{"Borrando Archivos Antiguos...",
                                       "Borrando Archivos Antiguos...\r\nC:\\ENVIAR\\MA_ARTICULOS.csv",
@@ -61,11 +61,11 @@ TEST_F(Upload, CleansTheOutboxButKeepsEstadosAndSkipsAFileThatCannotGo) {
 TEST_F(Upload, WithoutTheFtpClientOnlyItsBoxAndTheClosingLines) {
   fs::remove(programs / "zariz.exe");
   const ResultadoTrabajo result = Run(true);
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text,
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text,
             "NO SE ENCUENTRA EL CLIENTE FTP ZARIZ, COMUNIQUELO A SU PROVEEDOR DE SISTEMAS...");
-  EXPECT_EQ(platform.Boxes()[0].style, mb::kOkOnly);
-  EXPECT_EQ(platform.Boxes()[0].title, "");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, mb::kOkOnly);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "");
   EXPECT_EQ(lines, (std::vector<std::string>{kClosingLine, kStars}));
   EXPECT_FALSE(fs::exists(drive / "ENVIAR"));
   EXPECT_TRUE(Recorded().empty());
@@ -75,10 +75,10 @@ TEST_F(Upload, WithoutTheFtpClientOnlyItsBoxAndTheClosingLines) {
 TEST_F(Upload, WithoutAWebHostTheRunStopsAtOnce) {
   WriteFile(programs / "RO000vu.INI", "[FTP]\nUsuario=otro\n");
   const ResultadoTrabajo result = Run(true);
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text, "Falta configurar la carpeta FTP");
-  EXPECT_EQ(platform.Boxes()[0].style, mb::kCritical);
-  EXPECT_EQ(platform.Boxes()[0].title, "Atencion");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text, "Falta configurar la carpeta FTP");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, mb::kCritical);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "Atencion");
   EXPECT_EQ(lines, std::vector<std::string>{"Falta configurar la carpeta FTP"});
   EXPECT_TRUE(Recorded().empty());
   EXPECT_EQ(result.EstadoSalida(), 1);
@@ -110,7 +110,7 @@ TEST_F(Upload, TheOperatorDecidesAtAFailingStart) {
     local.SetEnv("TRAMVEL_INI", std::nullopt);
     local.SetProgramsEndBeforeWatching(true);
     local.Fail(Op::kStartProcess, 1, false, Failure(53, "File not found"), "INTERFACEENVIO");
-    local.QueueAnswers({c.answer});
+    local.Operator().QueueAnswers({c.answer});
     ProgramState state(local);
     state.Sesion().Servidor("SRV01");
     state.Sesion().BaseDeDatos("GESTION");
@@ -122,11 +122,11 @@ TEST_F(Upload, TheOperatorDecidesAtAFailingStart) {
                                                 }});
     const ResultadoTrabajo result = localJob.Sincronizar(true);
     EXPECT_EQ(Recorded(), c.recorded);
-    ASSERT_EQ(local.Boxes().size(), c.boxes.size());
-    EXPECT_EQ(local.Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
-    EXPECT_NE(local.Boxes()[0].text.find("File not found"), std::string::npos);
+    ASSERT_EQ(local.Operator().Boxes().size(), c.boxes.size());
+    EXPECT_EQ(local.Operator().Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
+    EXPECT_NE(local.Operator().Boxes()[0].text.find("File not found"), std::string::npos);
     if (c.boxes.size() > 1) {
-      EXPECT_EQ(local.Boxes()[1].text, c.boxes[1]);
+      EXPECT_EQ(local.Operator().Boxes()[1].text, c.boxes[1]);
     }
     EXPECT_EQ(lines, c.lines);
     EXPECT_EQ(result.EstadoSalida(), c.exitStatus);
@@ -150,18 +150,18 @@ TEST_F(Upload, AFailingOutsideProgramFailsTheJob) {
     InstallStandIn(programs, c.program, 1);
     lines.clear();
     captions.clear();
-    const size_t boxesBefore = platform.Boxes().size();
+    const size_t boxesBefore = platform.Operator().Boxes().size();
     const ResultadoTrabajo result = Run(true);
     EXPECT_EQ(lines, c.lines);
     EXPECT_EQ(Recorded().size(), c.started);
-    EXPECT_EQ(platform.Boxes().size() - boxesBefore, c.boxes);
+    EXPECT_EQ(platform.Operator().Boxes().size() - boxesBefore, c.boxes);
     EXPECT_NE(captions.back(), "Finalizado");
     EXPECT_FALSE(result.finalizado);
     EXPECT_EQ(result.EstadoSalida(), 1);
   }
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text, "Error al generar el archivo");
-  EXPECT_EQ(platform.Boxes()[0].style, mb::kOkOnly);
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text, "Error al generar el archivo");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, mb::kOkOnly);
 }
 
 TEST_F(Upload, ASendThatCannotBeWatchedEndsOnFinalizadoButNotAsSuccess) {

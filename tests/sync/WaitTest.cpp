@@ -14,8 +14,8 @@ TEST(EjecutarYEsperar, PollsWithBothCaptionsUntilTheProgramEnds) {
   InstallStandIn(temp.path(), "slow.exe", 7);
   WriteFile(temp.path() / "slow.exe.wait", release.string());
   // The program runs until the third pass lets it go.
-  platform.OnPump([&] {
-    if (platform.Pumps() == 3) WriteFile(release, "");
+  platform.Operator().OnPump([&] {
+    if (platform.Operator().Pumps() == 3) WriteFile(release, "");
   });
   std::vector<std::string> captions;
   EjecutarYEsperar programas(platform, [&](const std::string& text) { captions.push_back(text); });
@@ -33,7 +33,7 @@ TEST(EjecutarYEsperar, PollsWithBothCaptionsUntilTheProgramEnds) {
     EXPECT_EQ(captions[i], "Subiendo...");
     EXPECT_EQ(captions[i + 1], "Subiendo..");
   }
-  EXPECT_EQ(platform.Pumps(), static_cast<int>(captions.size() / 2));
+  EXPECT_EQ(platform.Operator().Pumps(), static_cast<int>(captions.size() / 2));
 }
 
 TEST(EjecutarYEsperar, AProcessThatCannotBeWatchedTakesOnePassAndKeepsTheLastCode) {
@@ -48,7 +48,7 @@ TEST(EjecutarYEsperar, AProcessThatCannotBeWatchedTakesOnePassAndKeepsTheLastCod
   EXPECT_EQ(proceso.handle, 0);
   programas.Esperar(pasos, proceso, std::nullopt, std::nullopt);
   EXPECT_EQ(programas.CodigoSalida(), 0u);
-  EXPECT_EQ(platform.Pumps(), 1);
+  EXPECT_EQ(platform.Operator().Pumps(), 1);
   EXPECT_FALSE(programas.TerminoBien(proceso));
 }
 

@@ -56,7 +56,7 @@ TEST_F(Window, AClickOnSubirRunsTheJobWithTheIndicatorOnlyWhileItRuns) {
   auto* timer = form.findChild<QTimer*>("Timer1");
   bool timerRanDuringJob = false;
   bool buttonsLockedDuringJob = true;
-  platform.OnPump([&] {
+  platform.Operator().OnPump([&] {
     timerRanDuringJob = timerRanDuringJob || timer->isActive();
     buttonsLockedDuringJob = buttonsLockedDuringJob && !subir->isEnabled() &&
                              !form.findChild<QAbstractButton*>("CmdDescargar")->isEnabled();

@@ -72,7 +72,7 @@ TEST_F(VerVistasTest, AViewBeforeItsTableIsMadeInPassTwoWhereDropBatchesDoNotRun
   EXPECT_EQ(Count("SELECT COUNT(*) FROM LOG WHERE n = 2"), 2);
   ASSERT_TRUE(fs::exists(ErrorFile()));
   EXPECT_EQ(ReadFile(ErrorFile()), "");
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(VerVistasTest, AnObjectThatExistsIsNeitherWrittenNorRepeated) {
@@ -92,11 +92,11 @@ TEST_F(VerVistasTest, AReportedErrorIsWrittenOncePerPassThenTheOperatorIsTold) {
   EXPECT_FALSE(dll.VerVistas(script));
   const std::string record = Record(script, "207 Invalid column name 'nada'.", "SELECT nada FROM A\r\n");
   EXPECT_EQ(ReadFile(ErrorFile()), record + record);
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text,
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text,
             "Se detectaron errores, consulte el archivo " + (temp.path() / "tmp").string() + "/Script18370.TXT");
-  EXPECT_EQ(platform.Boxes()[0].style, mb::kOkOnly);
-  EXPECT_EQ(platform.Boxes()[0].title, "");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, mb::kOkOnly);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "");
   ASSERT_EQ(platform.StartedCommandLines().size(), 1u);
   const std::string& opened = platform.StartedCommandLines()[0];
   EXPECT_NE(opened.find("xdg-open " + ErrorFile().string()), std::string::npos) << opened;
@@ -117,7 +117,7 @@ TEST_F(VerVistasTest, AByteOrderMarkAndAnEmptyLastBatchAreHarmless) {
   EXPECT_TRUE(dll.VerVistas(script));
   EXPECT_EQ(Count("SELECT COUNT(*) FROM B"), 0);
   EXPECT_EQ(ReadFile(ErrorFile()), "");
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
 }
 
 TEST_F(VerVistasTest, AScriptSavedOnLinuxRunsBatchByBatch) {
@@ -131,37 +131,34 @@ TEST_F(VerVistasTest, AnEmptyPathDoesNothingAtAll) {
   Dll_SYD unconnected(platform);
   EXPECT_TRUE(unconnected.VerVistas(""));
   EXPECT_TRUE(fs::is_empty(temp.path() / "tmp"));
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
   EXPECT_TRUE(platform.StartedCommandLines().empty());
 }
 
 TEST_F(VerVistasTest, AScriptThatCannotBeReadIsShownAndAbortEndsTheRun) {
-  platform.QueueAnswers({mb::kAbort});
+  platform.Operator().QueueAnswers({mb::kAbort});
   EXPECT_FALSE(dll.VerVistas("C:\\SCRIPTS\\NONE.SQL"));
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].title, "Ejecutar");
-  EXPECT_NE(platform.Boxes()[0].text.find("Error 53"), std::string::npos) << platform.Boxes()[0].text;
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "Ejecutar");
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("Error 53"), std::string::npos) << platform.Operator().Boxes()[0].text;
   EXPECT_EQ(ReadFile(ErrorFile()), "");
 }
 
 TEST_F(VerVistasTest, RetryOpensTheScriptAgain) {
   const std::string script = Script("R.SQL", "CREATE TABLE R (a int)\r\n");
   platform.Fail(Op::kOpenFile, 1, false, Failure(75, "Path/File access error"), "R.SQL");
-  platform.QueueAnswers({mb::kRetry});
+  platform.Operator().QueueAnswers({mb::kRetry});
   EXPECT_TRUE(dll.VerVistas(script));
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].title, "Ejecutar");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "Ejecutar");
   EXPECT_EQ(Count("SELECT COUNT(*) FROM R"), 0);
 }
 
 TEST_F(VerVistasTest, UnattendedTheErrorFileIsOnlyNamed) {
-  Dll_SYD unattended(platform, Attendance::kUnattended);
-  unattended.gServidor = "LOCAL";
-  unattended.gDBName = "GESTION";
-  unattended.OpenADOServer();
-  EXPECT_FALSE(unattended.VerVistas(Script("E.SQL", "SELECT nada\r\n")));
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text.rfind("Se detectaron errores, consulte el archivo ", 0), 0u);
+  platform.Operator().SetReadsDocuments(false);
+  EXPECT_FALSE(dll.VerVistas(Script("E.SQL", "SELECT nada\r\n")));
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text.rfind("Se detectaron errores, consulte el archivo ", 0), 0u);
   EXPECT_TRUE(platform.StartedCommandLines().empty());
 }
 

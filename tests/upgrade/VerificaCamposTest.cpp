@@ -90,18 +90,18 @@ class VerificaCamposTest : public ::testing::Test {
 
 TEST_F(VerificaCamposTest, AtTheFinalKeyNothingChanges) {
   Desde("'08/10/2013'");
-  platform.SetMousePointer(MousePointer::kHourglass);
+  platform.Operator().SetMousePointer(MousePointer::kHourglass);
   dll.VerificaCampos();
   EXPECT_TRUE(Escritas().empty());
-  EXPECT_TRUE(platform.Boxes().empty());
-  EXPECT_EQ(platform.Pointer(), MousePointer::kDefault);
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
+  EXPECT_EQ(platform.Operator().Pointer(), MousePointer::kDefault);
   EXPECT_TRUE(Existe("MV_RUTEO", "M3"));  // added at every call
 }
 
 TEST_F(VerificaCamposTest, FromALateStepEveryStepRunsWithoutAQuestion) {
   Desde("'20/11/2007'");
   dll.VerificaCampos();
-  EXPECT_TRUE(platform.Boxes().empty());
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
   const std::vector<std::string> escritas = Escritas();
   ASSERT_EQ(escritas.size(), 59u);
   EXPECT_EQ(escritas.front(), "05/12/2007");
@@ -113,36 +113,36 @@ TEST_F(VerificaCamposTest, FromALateStepEveryStepRunsWithoutAQuestion) {
 
 TEST_F(VerificaCamposTest, TheFirstStepAsksOnceAndNoRunsNothing) {
   Desde("'02/07/2004'");
-  platform.QueueAnswers({mb::kNo});
+  platform.Operator().QueueAnswers({mb::kNo});
   dll.VerificaCampos();
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text, kConfirmacion);
-  EXPECT_EQ(platform.Boxes()[0].style, 36);
-  EXPECT_EQ(platform.Boxes()[0].title, "Atención");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text, kConfirmacion);
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, 36);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "Atención");
   EXPECT_TRUE(Escritas().empty());
-  EXPECT_EQ(platform.Pointer(), MousePointer::kDefault);
+  EXPECT_EQ(platform.Operator().Pointer(), MousePointer::kDefault);
 }
 
 // The continuation test reads the date the pass started from: the pass that
 // ran the step "03/09/2004" is the call's last.
 TEST_F(VerificaCamposTest, ANullDateStartsAtTheStepOfTheThirdOfSeptember) {
   Desde("NULL");
-  platform.QueueAnswers({mb::kYes});
+  platform.Operator().QueueAnswers({mb::kYes});
   dll.VerificaCampos();
   EXPECT_EQ(Escritas(), (std::vector<std::string>{"03/09/2004", "04/09/2004"}));
-  EXPECT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Pointer(), MousePointer::kDefault);
+  EXPECT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Pointer(), MousePointer::kDefault);
 }
 
 TEST_F(VerificaCamposTest, ADateThatKeysNoStepWalksDayByDayToTheNextKey) {
   Desde("'15/09/2004'");
-  platform.QueueAnswers({mb::kNo});
+  platform.Operator().QueueAnswers({mb::kNo});
   dll.VerificaCampos();
   const std::vector<std::string> escritas = Escritas();
   ASSERT_EQ(escritas.size(), 15u);
   EXPECT_EQ(escritas.front(), "16/09/2004");
   EXPECT_EQ(escritas.back(), "30/09/2004");
-  ASSERT_EQ(platform.Boxes().size(), 1u);  // the step "30/09/2004" asks
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);  // the step "30/09/2004" asks
   EXPECT_EQ(dll.FhRegistroError, "30/09/2004");
 }
 
@@ -169,10 +169,10 @@ TEST_F(VerificaCamposTest, AnEmptyDateIsTakenAsTheTwentySeventhOfApril2012) {
 
 TEST_F(VerificaCamposTest, WithoutARowTheCallEndsAtOnce) {
   db->Execute("DELETE FROM TA_CONFIGURACION");
-  platform.SetMousePointer(MousePointer::kHourglass);
+  platform.Operator().SetMousePointer(MousePointer::kHourglass);
   dll.VerificaCampos();
-  EXPECT_TRUE(platform.Boxes().empty());
-  EXPECT_EQ(platform.Pointer(), MousePointer::kHourglass);
+  EXPECT_TRUE(platform.Operator().Boxes().empty());
+  EXPECT_EQ(platform.Operator().Pointer(), MousePointer::kHourglass);
 }
 
 TEST_F(VerificaCamposTest, AnUdOfTwoCharactersStopsTheUpgrade) {
@@ -180,12 +180,12 @@ TEST_F(VerificaCamposTest, AnUdOfTwoCharactersStopsTheUpgrade) {
   db->Execute("DROP TABLE MV_RUTEO");
   db->Execute("CREATE TABLE MV_RUTEO (ID INT, UD NVARCHAR(2))");
   dll.VerificaCampos();
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text,
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text,
             "Se debe cambiar la longitud del campo UD de la Tabla MV_RUTEO de 2 a 4 caracteres!!!\r\n"
             "Hasta que no se realice esa operación el sistema no se continuará actualizando");
-  EXPECT_EQ(platform.Boxes()[0].style, 64);
-  EXPECT_EQ(platform.Boxes()[0].title, "Aviso al Operador");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, 64);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "Aviso al Operador");
   EXPECT_TRUE(Escritas().empty());
   EXPECT_TRUE(Existe("MV_RUTEO", "M3"));
 }
@@ -195,17 +195,17 @@ TEST_F(VerificaCamposTest, AnUdOfTwoCharactersStopsTheUpgrade) {
 TEST_F(VerificaCamposTest, AVersionChangeRefusedEndsTheCallAtItsStep) {
   Desde("'05/09/2006'");
   dll.VerificaCampos();  // unattended: No
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].title, "CAMBIO DE VERSION");
-  EXPECT_EQ(platform.Boxes()[0].style, 292);
-  EXPECT_EQ(platform.Boxes()[0].answer, mb::kNo);
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].title, "CAMBIO DE VERSION");
+  EXPECT_EQ(platform.Operator().Boxes()[0].style, 292);
+  EXPECT_EQ(platform.Operator().Boxes()[0].answer, mb::kNo);
   EXPECT_EQ(Escritas(), std::vector<std::string>{"06/09/2006"});
   EXPECT_TRUE(Existe("MA_DESTINATARIOS", "X"));
-  EXPECT_EQ(platform.Pointer(), MousePointer::kDefault);
+  EXPECT_EQ(platform.Operator().Pointer(), MousePointer::kDefault);
 
-  platform.QueueAnswers({mb::kYes});
+  platform.Operator().QueueAnswers({mb::kYes});
   dll.VerificaCampos();
-  EXPECT_EQ(platform.Boxes().size(), 2u);
+  EXPECT_EQ(platform.Operator().Boxes().size(), 2u);
   EXPECT_EQ(Fecha(), "08/10/2013");
 }
 
@@ -215,8 +215,8 @@ TEST_F(VerificaCamposTest, WhileAnotherSessionUpgradesTheCallChangesNothing) {
   auto candado = ado::SessionLock::TryAcquire(*otra, "Tramvel VerificaCampos");
   ASSERT_NE(candado, nullptr);
   dll.VerificaCampos();
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].text,
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].text,
             "Otra terminal está actualizando la base de datos en este momento.\r\n"
             "Vuelva a intentarlo cuando haya terminado.");
   EXPECT_TRUE(Escritas().empty());
@@ -231,18 +231,18 @@ TEST_F(VerificaCamposTest, AFailedActionGoesToTheOperatorAndAbortEndsTheCall) {
   Desde("'02/03/2008'");
   db->Execute("DROP TABLE MA_CLIENTES");
   dll.VerificaCampos();  // unattended: Abort
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_EQ(platform.Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
-  EXPECT_NE(platform.Boxes()[0].text.find("VerificaCampos"), std::string::npos) << platform.Boxes()[0].text;
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_EQ(platform.Operator().Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("VerificaCampos"), std::string::npos) << platform.Operator().Boxes()[0].text;
   EXPECT_TRUE(Escritas().empty());
 }
 
 TEST_F(VerificaCamposTest, AfterACatchUpAFailureReachesTheCaller) {
   Desde("'29/09/2004'");
   db->Execute("DROP TABLE MA_DESTINATARIOS");
-  platform.QueueAnswers({mb::kYes});
+  platform.Operator().QueueAnswers({mb::kYes});
   EXPECT_THROW(dll.VerificaCampos(), Failure);
-  EXPECT_EQ(platform.Boxes().size(), 1u);  // the confirmation only
+  EXPECT_EQ(platform.Operator().Boxes().size(), 1u);  // the confirmation only
   EXPECT_EQ(Escritas(), std::vector<std::string>{"30/09/2004"});
 }
 
@@ -253,9 +253,9 @@ TEST_F(VerificaCamposTest, OnABareDatabaseTheOlderUpgradesFailFirst) {
   ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
   dll.OpenADOServer();
   dll.VerificaCampos();  // unattended: Abort
-  ASSERT_EQ(platform.Boxes().size(), 1u);
-  EXPECT_NE(platform.Boxes()[0].text.find("AUX_MV_STOCK"), std::string::npos) << platform.Boxes()[0].text;
-  EXPECT_NE(platform.Boxes()[0].text.find("VerificaCampos"), std::string::npos);
+  ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("AUX_MV_STOCK"), std::string::npos) << platform.Operator().Boxes()[0].text;
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("VerificaCampos"), std::string::npos);
 }
 
 // A database older than the schema date gets the older upgrades first, each
@@ -265,9 +265,9 @@ TEST_F(VerificaCamposTest, WithoutASchemaDateTheOlderUpgradesRunBeforeAnyQuestio
   db->Execute("ALTER TABLE TA_CONFIGURACION DROP COLUMN FHUPDATE");
   db->Execute("ALTER TABLE TA_TARIFA_NORMAL DROP COLUMN CantidadDesde");
   db->Execute("ALTER TABLE AUX_MV_STOCK DROP COLUMN EsVacio");
-  platform.QueueAnswers({mb::kNo, mb::kYes, mb::kOk, mb::kOk, mb::kNo});
+  platform.Operator().QueueAnswers({mb::kNo, mb::kYes, mb::kOk, mb::kOk, mb::kNo});
   dll.VerificaCampos();
-  const std::vector<Box>& boxes = platform.Boxes();
+  const std::vector<Box>& boxes = platform.Operator().Boxes();
   ASSERT_EQ(boxes.size(), 5u);
   EXPECT_EQ(boxes[0].text.substr(0, 13), "11-04-2004 - ");
   EXPECT_EQ(boxes[0].title, "Atención");
@@ -285,23 +285,23 @@ TEST_F(VerificaCamposTest, WithoutASchemaDateTheOlderUpgradesRunBeforeAnyQuestio
 // goes through the whole chain in repeated calls, with no script error.
 TEST_F(VerificaCamposTest, AFreshDatabaseReachesTheFinalKeyWithTheRealScripts) {
   platform.SetProgramFolder(TRAMVEL_SQL_DIR);
-  platform.QueueAnswers({mb::kYes, mb::kYes, mb::kYes});
+  platform.Operator().QueueAnswers({mb::kYes, mb::kYes, mb::kYes});
   std::vector<std::string> finales;
   for (int llamada = 0; llamada < 4 && Fecha() != "08/10/2013"; ++llamada) {
     dll.VerificaCampos();
     finales.push_back(Fecha());
   }
   EXPECT_EQ(finales, (std::vector<std::string>{"04/09/2004", "08/10/2013"}));
-  ASSERT_EQ(platform.Boxes().size(), 3u);  // once per call, and the version change
-  EXPECT_EQ(platform.Boxes()[2].title, "CAMBIO DE VERSION");
+  ASSERT_EQ(platform.Operator().Boxes().size(), 3u);  // once per call, and the version change
+  EXPECT_EQ(platform.Operator().Boxes()[2].title, "CAMBIO DE VERSION");
   EXPECT_EQ(ReadFile(temp.path() / "tmp" / "Script18370.TXT"), "");
   EXPECT_EQ(Escritas().size(), 99u);
   // The step of 26/04/2012 shows the wait window around its long script.
-  ASSERT_EQ(platform.WaitEvents().size(), 3u);
-  EXPECT_EQ(platform.WaitEvents()[0].text, "Cargando");
-  EXPECT_EQ(platform.WaitEvents()[1].text,
+  ASSERT_EQ(platform.Operator().WaitEvents().size(), 3u);
+  EXPECT_EQ(platform.Operator().WaitEvents()[0].text, "Cargando");
+  EXPECT_EQ(platform.Operator().WaitEvents()[1].text,
             "Cargando Datos de ARBA|Este Proceso Puede Tardar unos Minutos|Espere PorFavor...");
-  EXPECT_EQ(platform.WaitEvents()[2].what, "close");
+  EXPECT_EQ(platform.Operator().WaitEvents()[2].what, "close");
   EXPECT_NO_THROW(db->Execute("SELECT * FROM Ql_DevolPendiente WHERE Nro_Viaje = 'V1' ORDER BY IDCOMPROBANTE"));
 }
 

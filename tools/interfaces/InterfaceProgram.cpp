@@ -26,7 +26,6 @@ int RunInterfaceProgram(int argc, char** argv, const InterfaceProgram& program) 
 
   RealPlatformOptions options;
   options.commandLine = text;
-  options.operatorPresent = false;
   const std::unique_ptr<Platform> platform = NewRealPlatform(std::move(options));
   Report report(*platform, program.name);
   if (argc < 2) {

@@ -104,7 +104,7 @@ void SesionDatos::Conectar(bool /*pedirDatos*/, int32_t /*modo*/, const std::str
   conexion_.reset();
   StepRunner pasos([&](const Failure& error) {
     if (avisar) {
-      platform_.MessageBox("No se pudo conectar con la base de datos " + baseDeDatos_ + " del servidor " + servidor_ +
+      platform_.Operator().MessageBox("No se pudo conectar con la base de datos " + baseDeDatos_ + " del servidor " + servidor_ +
                                ":\r\n" + error.Description(),
                            mb::kOkOnly + mb::kCritical, "");
     }

@@ -102,7 +102,7 @@ int Utilidades::ManejarError(const Failure& error, std::optional<int> estilo, st
   if (!rutina.empty()) texto += fmt::format("\r\nRutina: {}", rutina);
   if (!error.Source().empty()) texto += fmt::format("\r\nOrigen: {}", error.Source());
   const int icono = estilo.value_or(0) == 7 ? mb::kExclamation : mb::kCritical;
-  return platform_.MessageBox(texto, mb::kAbortRetryIgnore + icono, std::string(rutina));
+  return platform_.Operator().MessageBox(texto, mb::kAbortRetryIgnore + icono, std::string(rutina));
 }
 
 }  // namespace tramvel

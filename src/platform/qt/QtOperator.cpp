@@ -1,4 +1,4 @@
-#include "platform/QtOperator.h"
+#include "platform/qt/QtOperator.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/MessageBoxStyle.h"
+#include "platform/Platform.h"
 
 namespace tramvel {
 namespace {
@@ -36,9 +37,9 @@ QMessageBox::Icon QtIcon(int style) {
 
 }  // namespace
 
-int ShowQtMessageBox(const std::string& text, int style, const std::string& title) {
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return UnattendedAnswer(style);
-  QMessageBox box(QtIcon(style), QString::fromStdString(title), QString::fromStdString(text));
+int QtOperator::MessageBox(const std::string& text, int style, const std::string& title) {
+  const std::string shownTitle = title.empty() ? platform_.ExecutableName() : title;
+  QMessageBox box(QtIcon(style), QString::fromStdString(shownTitle), QString::fromStdString(text));
   std::vector<std::pair<QAbstractButton*, int>> answers;
   for (int i = 0; i < ButtonCount(style); ++i) {
     const int answer = ButtonAnswer(style, i);
@@ -58,14 +59,11 @@ int ShowQtMessageBox(const std::string& text, int style, const std::string& titl
   return UnattendedAnswer(style);
 }
 
-void SetQtMousePointer(bool hourglass) {
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+void QtOperator::SetMousePointer(MousePointer pointer) {
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-  if (hourglass) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+  if (pointer == MousePointer::kHourglass) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
-void PumpQtEvents() {
-  if (QCoreApplication::instance()) QCoreApplication::processEvents();
-}
+void QtOperator::PumpEvents() { QCoreApplication::processEvents(); }
 
 }  // namespace tramvel

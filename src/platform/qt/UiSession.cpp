@@ -1,4 +1,4 @@
-#include "platform/UiSession.h"
+#include "platform/qt/UiSession.h"
 
 #include <sys/socket.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/QtWaitWindow.h"
+#include "platform/qt/QtWaitWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -28,7 +28,6 @@ QtWaitWindow::QtWaitWindow() = default;
 QtWaitWindow::~QtWaitWindow() = default;
 
 void QtWaitWindow::Show(const std::string& title) {
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
   if (!widgets_) widgets_ = std::make_unique<Widgets>();
   widgets_->stopRequested = false;
   widgets_->dialog.setWindowTitle(QString::fromStdString(title));
