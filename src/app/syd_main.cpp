@@ -15,7 +15,7 @@
 #include "logistics/Dll_SYD.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/RealPlatform.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/sqlite/SqliteEngine.h"
 #include "startup/LaunchParameters.h"
 #include "SydEsquema.h"
 

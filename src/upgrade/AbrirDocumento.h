@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ado/Variant.h"
+#include "ado/Variant.h"
 
 namespace tramvel {
 

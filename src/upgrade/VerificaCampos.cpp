@@ -7,7 +7,7 @@
 #include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
 #include "platform/TextCase.h"
-#include "platform/ado/SessionLock.h"
+#include "ado/SessionLock.h"
 #include "upgrade/CatalogoEsquema.h"
 
 namespace tramvel {

@@ -1,4 +1,4 @@
-#include "platform/ado/Connection.h"
+#include "ado/Connection.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 
 #include "TempFolder.h"
 #include "platform/Failure.h"
-#include "platform/ado/Recordset.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/Recordset.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::ado {
 namespace {

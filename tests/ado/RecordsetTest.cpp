@@ -1,11 +1,11 @@
-#include "platform/ado/Recordset.h"
+#include "ado/Recordset.h"
 
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
 #include "platform/Failure.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/Connection.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::ado {
 namespace {

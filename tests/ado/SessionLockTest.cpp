@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "platform/ado/SessionLock.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/SessionLock.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::ado {
 namespace {

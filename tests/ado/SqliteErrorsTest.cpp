@@ -1,4 +1,4 @@
-#include "platform/ado/sqlite/SqliteErrors.h"
+#include "ado/sqlite/SqliteErrors.h"
 
 #include <gtest/gtest.h>
 

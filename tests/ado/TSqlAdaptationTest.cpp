@@ -1,4 +1,4 @@
-#include "platform/ado/sqlite/TSqlAdaptation.h"
+#include "ado/sqlite/TSqlAdaptation.h"
 
 #include <gtest/gtest.h>
 

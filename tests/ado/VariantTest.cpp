@@ -1,11 +1,11 @@
-#include "platform/ado/Variant.h"
+#include "ado/Variant.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
 #include "platform/Failure.h"
-#include "platform/ado/ColumnType.h"
+#include "ado/ColumnType.h"
 
 namespace tramvel::ado {
 namespace {

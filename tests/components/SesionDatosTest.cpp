@@ -4,7 +4,7 @@
 #include "TestPlatform.h"
 #include "common/components/SesionDatos.h"
 #include "platform/MessageBoxStyle.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::testing {
 namespace {

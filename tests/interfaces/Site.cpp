@@ -6,9 +6,9 @@
 
 #include "StandIns.h"
 #include "TempFolder.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/Recordset.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::interfaces::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/TextCase.h"
-#include "platform/ado/Variant.h"
+#include "ado/Variant.h"
 #include "upgrade/CatalogoEsquema.h"
 
 namespace tramvel {

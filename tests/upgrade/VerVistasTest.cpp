@@ -8,8 +8,8 @@
 #include "TestPlatform.h"
 #include "logistics/Dll_SYD.h"
 #include "platform/MessageBoxStyle.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/Connection.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::testing {
 namespace {

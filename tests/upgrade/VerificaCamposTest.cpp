@@ -9,9 +9,9 @@
 #include "TestPlatform.h"
 #include "logistics/Dll_SYD.h"
 #include "platform/MessageBoxStyle.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/SessionLock.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/Connection.h"
+#include "ado/SessionLock.h"
+#include "ado/sqlite/SqliteEngine.h"
 #include "upgrade/CatalogoEsquema.h"
 
 namespace tramvel::testing {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "CsvField.h"
-#include "platform/ado/ColumnType.h"
-#include "platform/ado/Variant.h"
+#include "ado/ColumnType.h"
+#include "ado/Variant.h"
 
 namespace tramvel::interfaces {
 

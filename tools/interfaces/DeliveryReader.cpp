@@ -8,7 +8,7 @@
 #include "DataFailure.h"
 #include "Report.h"
 #include "platform/Platform.h"
-#include "platform/ado/Connection.h"
+#include "ado/Connection.h"
 
 namespace tramvel::interfaces {
 namespace {

@@ -1,7 +1,7 @@
 #include "InsertText.h"
 
 #include "CsvValues.h"
-#include "platform/ado/Connection.h"
+#include "ado/Connection.h"
 
 namespace tramvel::interfaces {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ado/Variant.h"
+#include "ado/Variant.h"
 
 namespace tramvel::ado {
 class Connection;

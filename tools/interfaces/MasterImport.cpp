@@ -15,8 +15,8 @@
 #include "Report.h"
 #include "common/StepRunner.h"
 #include "common/components/SesionDatos.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/Recordset.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
 
 namespace tramvel::interfaces {
 namespace {

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "platform/TextCase.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/Recordset.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
 
 namespace tramvel::interfaces {
 

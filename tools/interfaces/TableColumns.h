@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ado/ColumnType.h"
+#include "ado/ColumnType.h"
 
 namespace tramvel::ado {
 class Connection;

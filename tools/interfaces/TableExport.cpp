@@ -8,8 +8,8 @@
 #include "CsvWriter.h"
 #include "DataFailure.h"
 #include "platform/Platform.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/Recordset.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
 
 namespace tramvel::interfaces {
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
 #include "platform/TextCase.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel {
 namespace {

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/ado/Connection.h"
-#include "platform/ado/Recordset.h"
-#include "platform/ado/Variant.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
+#include "ado/Variant.h"
 
 namespace tramvel {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "platform/Failure.h"
-#include "platform/ado/Currency.h"
-#include "platform/ado/Variant.h"
+#include "ado/Currency.h"
+#include "ado/Variant.h"
 
 namespace tramvel {
 

@@ -1,4 +1,4 @@
-#include "platform/ado/sqlite/SqliteSessionLock.h"
+#include "ado/sqlite/SqliteSessionLock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

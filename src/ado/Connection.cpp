@@ -1,8 +1,8 @@
-#include "platform/ado/Connection.h"
+#include "ado/Connection.h"
 
 #include "platform/Failure.h"
-#include "platform/ado/ConnectionCore.h"
-#include "platform/ado/Recordset.h"
+#include "ado/ConnectionCore.h"
+#include "ado/Recordset.h"
 
 namespace tramvel::ado {
 namespace detail {

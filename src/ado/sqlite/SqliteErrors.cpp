@@ -1,4 +1,4 @@
-#include "platform/ado/sqlite/SqliteErrors.h"
+#include "ado/sqlite/SqliteErrors.h"
 
 #include <sqlite3.h>
 
@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ado/sqlite/ColumnRules.h"
-#include "platform/ado/sqlite/TSqlAdaptation.h"
+#include "ado/sqlite/ColumnRules.h"
+#include "ado/sqlite/TSqlAdaptation.h"
 
 namespace tramvel::ado::sqlite {
 

@@ -1,4 +1,4 @@
-#include "platform/ado/sqlite/ExactNumbers.h"
+#include "ado/sqlite/ExactNumbers.h"
 
 #include <optional>
 #include <string>

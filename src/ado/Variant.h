@@ -9,7 +9,7 @@
 #include <variant>
 
 #include "platform/DateTime.h"
-#include "platform/ado/Currency.h"
+#include "ado/Currency.h"
 
 namespace tramvel::ado {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/ado/Variant.h"
+#include "ado/Variant.h"
 
 namespace tramvel::ado {
 

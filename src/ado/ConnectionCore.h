@@ -1,14 +1,14 @@
 #pragma once
 
 // Internal to the data-access layer: the state a Connection shares with the
-// recordsets opened on it. Not for use outside src/platform/ado.
+// recordsets opened on it. Not for use outside src/ado.
 
 #include <memory>
 #include <vector>
 
-#include "platform/ado/Connection.h"
-#include "platform/ado/Engine.h"
-#include "platform/ado/Errors.h"
+#include "ado/Connection.h"
+#include "ado/Engine.h"
+#include "ado/Errors.h"
 
 namespace tramvel::ado::detail {
 

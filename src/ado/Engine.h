@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ado/ColumnType.h"
-#include "platform/ado/Errors.h"
-#include "platform/ado/Variant.h"
+#include "ado/ColumnType.h"
+#include "ado/Errors.h"
+#include "ado/Variant.h"
 
 namespace tramvel::ado {
 

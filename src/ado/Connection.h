@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ado/Engine.h"
-#include "platform/ado/Errors.h"
-#include "platform/ado/Recordset.h"
-#include "platform/ado/Variant.h"
+#include "ado/Engine.h"
+#include "ado/Errors.h"
+#include "ado/Recordset.h"
+#include "ado/Variant.h"
 
 namespace tramvel::ado {
 

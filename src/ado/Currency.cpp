@@ -1,4 +1,4 @@
-#include "platform/ado/Currency.h"
+#include "ado/Currency.h"
 
 #include <charconv>
 #include <cmath>

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ado/ColumnType.h"
-#include "platform/ado/Engine.h"
-#include "platform/ado/Variant.h"
+#include "ado/ColumnType.h"
+#include "ado/Engine.h"
+#include "ado/Variant.h"
 
 namespace tramvel::ado {
 

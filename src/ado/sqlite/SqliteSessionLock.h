@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ado/Errors.h"
+#include "ado/Errors.h"
 
 namespace tramvel::ado::sqlite {
 

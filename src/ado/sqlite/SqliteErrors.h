@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ado/Errors.h"
+#include "ado/Errors.h"
 
 namespace tramvel::ado::sqlite {
 

@@ -1,4 +1,4 @@
-#include "platform/ado/Variant.h"
+#include "ado/Variant.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "platform/ado/sqlite/TSqlExistenceGuards.h"
+#include "ado/sqlite/TSqlExistenceGuards.h"
 
 #include <algorithm>
 #include <array>

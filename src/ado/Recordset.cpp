@@ -1,11 +1,11 @@
-#include "platform/ado/Recordset.h"
+#include "ado/Recordset.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "platform/Failure.h"
-#include "platform/ado/Connection.h"
-#include "platform/ado/ConnectionCore.h"
+#include "ado/Connection.h"
+#include "ado/ConnectionCore.h"
 
 namespace tramvel::ado {
 namespace {

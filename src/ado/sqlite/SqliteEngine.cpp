@@ -1,4 +1,4 @@
-#include "platform/ado/sqlite/SqliteEngine.h"
+#include "ado/sqlite/SqliteEngine.h"
 
 #include <sqlite3.h>
 
@@ -10,11 +10,11 @@
 #include <system_error>
 
 #include "platform/Failure.h"
-#include "platform/ado/ConnectionCore.h"
-#include "platform/ado/sqlite/ExactNumbers.h"
-#include "platform/ado/sqlite/SqliteErrors.h"
-#include "platform/ado/sqlite/SqliteSessionLock.h"
-#include "platform/ado/sqlite/TSqlAdaptation.h"
+#include "ado/ConnectionCore.h"
+#include "ado/sqlite/ExactNumbers.h"
+#include "ado/sqlite/SqliteErrors.h"
+#include "ado/sqlite/SqliteSessionLock.h"
+#include "ado/sqlite/TSqlAdaptation.h"
 
 namespace tramvel::ado {
 namespace {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/ado/Connection.h"
-#include "platform/ado/Engine.h"
+#include "ado/Connection.h"
+#include "ado/Engine.h"
 
 namespace tramvel::ado {
 

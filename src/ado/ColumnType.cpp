@@ -1,4 +1,4 @@
-#include "platform/ado/ColumnType.h"
+#include "ado/ColumnType.h"
 
 #include <algorithm>
 #include <cctype>

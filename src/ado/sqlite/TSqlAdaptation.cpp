@@ -1,12 +1,12 @@
-#include "platform/ado/sqlite/TSqlAdaptation.h"
+#include "ado/sqlite/TSqlAdaptation.h"
 
-#include "platform/ado/sqlite/TSqlExistenceGuards.h"
+#include "ado/sqlite/TSqlExistenceGuards.h"
 
 #include <algorithm>
 #include <cctype>
 #include <initializer_list>
 
-#include "platform/ado/sqlite/ColumnRules.h"
+#include "ado/sqlite/ColumnRules.h"
 
 namespace tramvel::ado::sqlite {
 namespace {

@@ -1,11 +1,11 @@
-#include "platform/ado/sqlite/ColumnRules.h"
+#include "ado/sqlite/ColumnRules.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <initializer_list>
 
-#include "platform/ado/sqlite/ExactNumbers.h"
+#include "ado/sqlite/ExactNumbers.h"
 
 namespace tramvel::ado::sqlite {
 namespace {

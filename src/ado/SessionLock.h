@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/ado/Connection.h"
+#include "ado/Connection.h"
 
 namespace tramvel::ado {
 

@@ -1,6 +1,6 @@
-#include "platform/ado/SessionLock.h"
+#include "ado/SessionLock.h"
 
-#include "platform/ado/ConnectionCore.h"
+#include "ado/ConnectionCore.h"
 
 namespace tramvel::ado {
 namespace {
