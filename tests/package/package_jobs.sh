@@ -1,28 +1,22 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build, unpacks it into a scratch root
-# (dpkg -x) and checks it as a site would meet it: the declared dependencies
+# Unpacks the Debian package into a scratch root (dpkg -x) and checks it as a site would meet it: the declared dependencies
 # and configuration files, the units (systemd-analyze verify, where present),
 # and the jobs themselves, started by the service's own command line with the
 # shipped job files against a pyftpdlib server on 127.0.0.1. While a job of
 # the site holds the lock a second one either gives up at once with status 1
 # or waits, and runs only once the first has ended.
 #
-# Usage: package_jobs.sh CPACK BUILD_DIR FTP_SERVER_SCRIPT SOURCE_DIR
+# Usage: package_jobs.sh PACKAGE_DIR FTP_SERVER_SCRIPT SOURCE_DIR
 set -euo pipefail
-cpack=$1
-build_dir=$2
-server_script=$3
-source_dir=$4
+package_dir=$1
+server_script=$2
+source_dir=$3
 
 me=package_jobs
 # shellcheck source=../support/scratch_site.sh
 . "$(dirname "$0")/../support/scratch_site.sh"
 
-# The package, into a folder of its own so that scripts/package's is untouched.
-(cd "$build_dir" && "$cpack" -G DEB -B "$work/out") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
-debs=("$work"/out/tramvel_*_*.deb)
-[ -f "${debs[0]}" ] || fail "cpack made no tramvel_*.deb"
-deb=${debs[0]}
+find_package "$package_dir"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libsqlite3-0 libcurl4 adduser; do

@@ -30,3 +30,10 @@ start_ftp_server() {
     fail "the FTP server did not start"
   fi
 }
+
+# The one package the fixture made in folder $1; sets $deb.
+find_package() {
+  local debs=("$1"/tramvel_*_*.deb)
+  [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single tramvel_*.deb in $1"
+  deb=${debs[0]}
+}
