@@ -13,17 +13,9 @@ cmake=$1
 build_dir=$2
 server_script=$3
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tramvel-install-XXXXXX")
-server_pid=
-cleanup() {
-  if [ -n "$server_pid" ]; then
-    kill "$server_pid" 2>/dev/null || true
-    wait "$server_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "installed_jobs: $*" >&2; exit 1; }
+me=installed_jobs
+# shellcheck source=../support/scratch_site.sh
+. "$(dirname "$0")/../support/scratch_site.sh"
 
 "$cmake" --install "$build_dir" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log" >&2; fail "cmake --install failed"; }
 bin=$work/prefix/bin
@@ -31,13 +23,8 @@ for name in tramvel syd zariz.exe INTERFACEENVIOMAESTROS.EXE INTERFACERECEPMAEST
   [ -f "$bin/$name" ] || fail "$name is missing from the installed program folder"
 done
 
-mkdir -p "$work/server" "$work/C" "$work/tmp"
-coproc SERVER { exec /usr/bin/python3 "$server_script" --root "$work/server" 2>"$work/server.log"; }
-server_pid=$SERVER_PID
-if ! read -r -t 30 port <&"${SERVER[0]}"; then
-  cat "$work/server.log" >&2
-  fail "the FTP server did not start"
-fi
+mkdir -p "$work/C" "$work/tmp"
+start_ftp_server "$server_script"
 sed -i "s/^Servidor=.*/Servidor=127.0.0.1:$port/" "$bin/RO000vu.INI"
 
 # A second install over the folder keeps the site's configuration.
