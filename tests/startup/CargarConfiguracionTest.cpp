@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SitioEmbebido.h"
+#include "SitioGrabado.h"
 #include "startup/CargarConfiguracion.h"
 
 namespace tramvel::testing {
@@ -131,6 +132,30 @@ TEST(CargarConfiguracion, EachKindReadsItsKeyAsTheSuiteDoes) {
     EXPECT_EQ(c.lectura(p), c.esperado) << c.name;
   }
   EXPECT_TRUE(sitio.platform.Boxes().empty());
+}
+
+TEST(CargarConfiguracion, TheUsersQueryDoublesTheQuotesOfTheName) {
+  SitioGrabado sitio;
+  sitio.engine.Answer("SELECT", {{"Valor", "ValorAux"}, {}});
+  sitio.engine.Answer("SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = 'MADERERA'",
+                      {{"Valor", "ValorAux"}, {{ado::Variant("NO"), ado::Variant("")}}});
+  sitio.programa.gUsuarioLogeado = "x' OR '1'='1";
+  CargarConfiguracion(sitio.programa, "C:\\TRAMVEL\\");
+  EXPECT_EQ(sitio.engine.SentStartingWith("Select * from ta_usuarios"),
+            std::vector<std::string>{"Select * from ta_usuarios  with(nolock)  where Nombre = 'x'' OR ''1''=''1'"});
+  // The sales programs' own decimals are not even asked for here; a key of
+  // the NO kind that is not empty is asked for twice.
+  EXPECT_EQ(sitio.engine
+                .SentStartingWith("SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = "
+                                  "'CantidadDecimalesVentas'")
+                .size(),
+            0u);
+  EXPECT_EQ(sitio.engine
+                .SentStartingWith("SELECT VALOR, valoraux FROM ta_configuracion with(nolock)  WHERE CLAVE = "
+                                  "'MADERERA'")
+                .size(),
+            2u);
+  EXPECT_FALSE(sitio.programa.Configuracion.MADERERA);
 }
 
 }  // namespace
