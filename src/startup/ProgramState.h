@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "common/components/ArchivoIni.h"
 #include "common/components/InfoEquipo.h"
 #include "common/components/SesionDatos.h"
 #include "common/components/Utilidades.h"
+#include "ado/OpenConnection.h"
+#include "startup/ConfiguracionSistema.h"
 
 namespace tramvel {
 
@@ -18,16 +21,19 @@ class Platform;
 // it. Components are created on first use and kept.
 class ProgramState {
  public:
-  explicit ProgramState(Platform& platform) : platform_(platform) {}
+  // `abrir` opens the connections of both sessions; a test hands in its own
+  // engine.
+  explicit ProgramState(Platform& platform, ado::ConnectionOpener abrir = ado::OpenConnection)
+      : platform_(platform), abrir_(std::move(abrir)) {}
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
   Platform& platform() const { return platform_; }
 
   // The main database session.
-  SesionDatos& Sesion() { return Lazy(sesion_, platform_); }
-  // The statistics database session.
-  SesionDatos& SesionEstadisticas() { return Lazy(sesionEstadisticas_, platform_); }
+  SesionDatos& Sesion() { return Lazy(sesion_, platform_, abrir_); }
+  // The statistics database session, gSesionEstadisticas.
+  SesionDatos& SesionEstadisticas() { return Lazy(sesionEstadisticas_, platform_, abrir_); }
   Utilidades& Util() { return Lazy(utilidades_, platform_); }
   InfoEquipo& Equipo() { return Lazy(infoEquipo_, platform_); }
   ArchivoIni& Ini() { return Lazy(archivoIni_, platform_); }
@@ -42,6 +48,10 @@ class ProgramState {
   int32_t gColorFondo = 16777215;
   std::string gCadenaDSN;
   int16_t gTimeOut = 360;
+  // The configuration table that Cfg, CfgDW and GrabaCfgDW read and write.
+  std::string gTablaConfiguracion;
+  // The system settings that CargarConfiguracion loads.
+  ConfiguracionSistema Configuracion;
 
  private:
   template <typename T, typename... Args>
@@ -51,6 +61,7 @@ class ProgramState {
   }
 
   Platform& platform_;
+  ado::ConnectionOpener abrir_;
   std::unique_ptr<SesionDatos> sesion_;
   std::unique_ptr<SesionDatos> sesionEstadisticas_;
   std::unique_ptr<Utilidades> utilidades_;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ado/Connection.h"
+#include "ado/OpenConnection.h"
 #include "ado/Recordset.h"
 #include "ado/Variant.h"
 
@@ -20,7 +21,9 @@ class Platform;
 // names, "C:\TRAMVEL\DATOS\" by default, one sub-folder per server) or ODBC.
 class SesionDatos {
  public:
-  explicit SesionDatos(Platform& platform);
+  // `abrir` opens the connection from the settings; a test hands in its own
+  // engine.
+  explicit SesionDatos(Platform& platform, ado::ConnectionOpener abrir = ado::OpenConnection);
   ~SesionDatos();
   SesionDatos(const SesionDatos&) = delete;
   SesionDatos& operator=(const SesionDatos&) = delete;
@@ -96,6 +99,7 @@ class SesionDatos {
   void Abrir(const std::string& cadena);
 
   Platform& platform_;
+  ado::ConnectionOpener abrir_;
   std::string servidor_;
   std::string baseDeDatos_;
   std::string usuario_;
