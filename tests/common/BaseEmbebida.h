@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+#include "TempFolder.h"
+#include "TestPlatform.h"
+#include "common/components/InfoEquipo.h"
+#include "common/components/SesionDatos.h"
+#include "platform/ado/sqlite/SqliteEngine.h"
+
+namespace tramvel::testing {
+
+// The tables of the start-up chain as the customer's database holds them.
+inline constexpr const char* kTablasDeArranque = R"(
+CREATE TABLE AUX_ERR (Id INT IDENTITY(1,1) NOT NULL, Proceso NVARCHAR(128) NULL,
+  Fecha DATETIME NULL DEFAULT GETDATE(), Error INT NULL, Descripcion NVARCHAR(255) NULL,
+  SQL NVARCHAR(4000) NULL, PC NVARCHAR(128) NULL, Usuario NVARCHAR(128) NULL)
+CREATE TABLE Control_Acceso (Id INT IDENTITY(1,1) NOT NULL, Maquina NVARCHAR(128) NULL,
+  Usuario NVARCHAR(128) NULL, Formulario NVARCHAR(128) NULL, Tarea NVARCHAR(100) NULL,
+  Ingreso DATETIME NULL DEFAULT GETDATE(), NombreUsuario NVARCHAR(128) NULL)
+CREATE TABLE TA_MENU (Clave NVARCHAR(20) NOT NULL, Nombre NVARCHAR(100) NULL, Proceso NVARCHAR(250) NULL,
+  CONSTRAINT PK_TA_MENU PRIMARY KEY (Clave))
+CREATE TABLE TA_TAREAS (USUARIO NVARCHAR(50) NOT NULL, TAREA NVARCHAR(20) NOT NULL,
+  CONSTRAINT PK_TA_TAREAS PRIMARY KEY (USUARIO, TAREA))
+)";
+
+// A test's own platform with the embedded server "LOCAL" holding the
+// database "GESTION" (with the tables above), and a main session on it
+// for the user "sa".
+class BaseEmbebida {
+ public:
+  explicit BaseEmbebida(const std::string& motor = "sqlite") {
+    platform.SetProgramFolder(temp.str());
+    platform.SetEnv("TRAMVEL_INI", std::nullopt);
+    WriteFile(temp.path() / "RO000vu.INI", "[BaseDeDatos]\nMotor=" + motor + "\nCarpeta=C:\\DATOS\\\n");
+    ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
+    sesion.Servidor("LOCAL");
+    sesion.BaseDeDatos("GESTION");
+    sesion.Usuario("sa");
+    sesion.Password("x");
+    if (motor == "sqlite") {
+      sesion.Conectar(false, 3, "", true, true);
+      sesion.Ejecutar(kTablasDeArranque);
+    }
+  }
+
+  TempFolder temp;
+  TestPlatform platform{temp.str()};
+  SesionDatos sesion{platform};
+  InfoEquipo equipo{platform};
+};
+
+}  // namespace tramvel::testing
