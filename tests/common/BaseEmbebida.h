@@ -24,24 +24,32 @@ CREATE TABLE TA_TAREAS (USUARIO NVARCHAR(50) NOT NULL, TAREA NVARCHAR(20) NOT NU
   CONSTRAINT PK_TA_TAREAS PRIMARY KEY (USUARIO, TAREA))
 )";
 
-// A test's own platform with the embedded server "LOCAL" holding the
-// database "GESTION" (with the tables above), and a main session on it
-// for the user "sa".
+// The program folder `carpeta` with a configuration file naming `motor`
+// and the embedded server "LOCAL" holding an empty database "GESTION".
+inline void PrepararServidor(TestPlatform& platform, const TempFolder& carpeta, const std::string& motor) {
+  platform.SetProgramFolder(carpeta.str());
+  platform.SetEnv("TRAMVEL_INI", std::nullopt);
+  WriteFile(carpeta.path() / "RO000vu.INI", "[BaseDeDatos]\nMotor=" + motor + "\nCarpeta=C:\\DATOS\\\n");
+  ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
+}
+
+// `sesion` connected to GESTION as "sa", with the tables above.
+inline void ConectarConTablas(SesionDatos& sesion) {
+  sesion.Servidor("LOCAL");
+  sesion.BaseDeDatos("GESTION");
+  sesion.Usuario("sa");
+  sesion.Password("x");
+  sesion.Conectar(false, 3, "", true, true);
+  sesion.Ejecutar(kTablasDeArranque);
+}
+
+// A test's own platform with that server, and a main session on it (not
+// connected unless the engine is the embedded one).
 class BaseEmbebida {
  public:
   explicit BaseEmbebida(const std::string& motor = "sqlite") {
-    platform.SetProgramFolder(temp.str());
-    platform.SetEnv("TRAMVEL_INI", std::nullopt);
-    WriteFile(temp.path() / "RO000vu.INI", "[BaseDeDatos]\nMotor=" + motor + "\nCarpeta=C:\\DATOS\\\n");
-    ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
-    sesion.Servidor("LOCAL");
-    sesion.BaseDeDatos("GESTION");
-    sesion.Usuario("sa");
-    sesion.Password("x");
-    if (motor == "sqlite") {
-      sesion.Conectar(false, 3, "", true, true);
-      sesion.Ejecutar(kTablasDeArranque);
-    }
+    PrepararServidor(platform, temp, motor);
+    if (motor == "sqlite") ConectarConTablas(sesion);
   }
 
   TempFolder temp;
