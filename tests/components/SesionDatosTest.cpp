@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TempFolder.h"
 #include "TestPlatform.h"
 #include "common/components/SesionDatos.h"
 #include "platform/MessageBoxStyle.h"
+#include "platform/ado/OpenConnection.h"
 #include "platform/ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::testing {
@@ -88,6 +91,31 @@ TEST_F(Sesion, AnEngineNotYetAvailableIsAClearError) {
   EXPECT_FALSE(sesion.Conectado());
   ASSERT_EQ(platform.Boxes().size(), 1u);
   EXPECT_NE(platform.Boxes()[0].text.find("ODBC no esta disponible"), std::string::npos);
+}
+
+TEST_F(Sesion, TheOpenerGetsWhatTheSessionConnectsWith) {
+  std::vector<ado::ConnectionSettings> pedidos;
+  SesionDatos grabada(platform, [&](const ado::ConnectionSettings& ajustes) {
+    pedidos.push_back(ajustes);
+    return ado::OpenConnection(ajustes);
+  });
+  grabada.Servidor("LOCAL");
+  grabada.BaseDeDatos("GESTION");
+  grabada.Usuario("sa");
+  grabada.Password("x");
+  grabada.Conectar(false, 3, "", true, true);
+  EXPECT_TRUE(grabada.Conectado());
+  grabada.Conectar(false, 3, "Provider=OraOLEDB.Oracle.1;", true, false);
+  EXPECT_FALSE(grabada.Conectado());
+  ASSERT_EQ(pedidos.size(), 2u);
+  EXPECT_EQ(pedidos[0].engine, "SQLITE");
+  EXPECT_EQ(pedidos[0].serverFolderNative, platform.NativePath("C:\\DATOS\\LOCAL"));
+  EXPECT_EQ(pedidos[0].server, "LOCAL");
+  EXPECT_EQ(pedidos[0].database, "GESTION");
+  EXPECT_EQ(pedidos[0].user, "sa");
+  EXPECT_EQ(pedidos[0].password, "x");
+  EXPECT_EQ(pedidos[0].connectionText, "");
+  EXPECT_EQ(pedidos[1].connectionText, "Provider=OraOLEDB.Oracle.1;");
 }
 
 TEST_F(Sesion, ADatabaseErrorFillsTheErrorListAndRaises) {

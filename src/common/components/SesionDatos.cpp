@@ -7,7 +7,6 @@
 #include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
 #include "platform/TextCase.h"
-#include "platform/ado/sqlite/SqliteEngine.h"
 
 namespace tramvel {
 namespace {
@@ -30,7 +29,8 @@ std::string Doblado(const std::string& texto, const std::string& delimitador) {
 
 }  // namespace
 
-SesionDatos::SesionDatos(Platform& platform) : platform_(platform) {}
+SesionDatos::SesionDatos(Platform& platform, ado::ConnectionOpener abrir)
+    : platform_(platform), abrir_(std::move(abrir)) {}
 
 SesionDatos::~SesionDatos() = default;
 
@@ -83,15 +83,15 @@ void SesionDatos::Conectar(bool /*pedirDatos*/, int32_t /*modo*/, const std::str
 }
 
 void SesionDatos::Abrir(const std::string& cadena) {
-  const std::string motor = Motor();
-  if (motor != "SQLITE") {
-    throw Failure(failure::kInvalidCall, "El motor de base de datos " + motor + " no esta disponible en esta version",
-                  "SesionDatos");
-  }
-  if (!cadena.empty()) {
-    throw Failure(failure::kInvalidCall, "El motor SQLITE no acepta una cadena de conexion propia", "SesionDatos");
-  }
-  conexion_ = ado::OpenSqliteConnection(platform_.NativePath(CarpetaServidor()), baseDeDatos_);
+  ado::ConnectionSettings ajustes;
+  ajustes.engine = Motor();
+  ajustes.serverFolderNative = platform_.NativePath(CarpetaServidor());
+  ajustes.server = servidor_;
+  ajustes.database = baseDeDatos_;
+  ajustes.user = usuario_;
+  ajustes.password = password_;
+  ajustes.connectionText = cadena;
+  conexion_ = abrir_(ajustes);
   if (cadenaConexion_.empty()) cadenaConexion_ = CadenaOrigen();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/ado/Connection.h"
+#include "platform/ado/OpenConnection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/Variant.h"
 
@@ -20,7 +21,9 @@ class Platform;
 // names, "C:\TRAMVEL\DATOS\" by default, one sub-folder per server) or ODBC.
 class SesionDatos {
  public:
-  explicit SesionDatos(Platform& platform);
+  // `abrir` opens the connection from the settings; a test hands in its own
+  // engine.
+  explicit SesionDatos(Platform& platform, ado::ConnectionOpener abrir = ado::OpenConnection);
   ~SesionDatos();
   SesionDatos(const SesionDatos&) = delete;
   SesionDatos& operator=(const SesionDatos&) = delete;
@@ -94,6 +97,7 @@ class SesionDatos {
   void Abrir(const std::string& cadena);
 
   Platform& platform_;
+  ado::ConnectionOpener abrir_;
   std::string servidor_;
   std::string baseDeDatos_;
   std::string usuario_;
