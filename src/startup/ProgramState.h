@@ -54,6 +54,8 @@ class ProgramState {
   int32_t gColorFondo = 16777215;
   std::string gCadenaDSN;
   int16_t gTimeOut = 360;
+  // The program's help file (App.HelpFile on Windows).
+  std::string archivoAyuda;
 
   // The access log's: the pending field list of the statement builder, the
   // program's statement list, and the Id that the last access read.

@@ -13,7 +13,7 @@ class Acceso : public ::testing::Test {
  protected:
   Acceso() {
     PrepararServidor(platform, temp, "sqlite");
-    ConectarConTablas(programa.Sesion());
+    Conectar(programa.Sesion());
     programa.Sesion().Ejecutar(
         "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES ('M1', 'Ventas del dia', 'RO000VU;V_MV_VENTAS')\n"
         // The query compares the user with a blank after it, which SQL Server

@@ -24,23 +24,29 @@ CREATE TABLE TA_TAREAS (USUARIO NVARCHAR(50) NOT NULL, TAREA NVARCHAR(20) NOT NU
   CONSTRAINT PK_TA_TAREAS PRIMARY KEY (USUARIO, TAREA))
 )";
 
+// Creates the embedded database `database` in the server folder (a native
+// path) with the tables above.
+inline void CrearBaseConTablas(const std::string& serverFolderNative, const std::string& database) {
+  ado::CreateSqliteDatabase(serverFolderNative, database);
+  ado::OpenSqliteConnection(serverFolderNative, database)->Execute(kTablasDeArranque);
+}
+
 // The program folder `carpeta` with a configuration file naming `motor`
-// and the embedded server "LOCAL" holding an empty database "GESTION".
+// and the embedded server "LOCAL" holding the database "GESTION".
 inline void PrepararServidor(TestPlatform& platform, const TempFolder& carpeta, const std::string& motor) {
   platform.SetProgramFolder(carpeta.str());
   platform.SetEnv("TRAMVEL_INI", std::nullopt);
   WriteFile(carpeta.path() / "RO000vu.INI", "[BaseDeDatos]\nMotor=" + motor + "\nCarpeta=C:\\DATOS\\\n");
-  ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
+  CrearBaseConTablas(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
 }
 
-// `sesion` connected to GESTION as "sa", with the tables above.
-inline void ConectarConTablas(SesionDatos& sesion) {
+// `sesion` connected to GESTION as "sa".
+inline void Conectar(SesionDatos& sesion) {
   sesion.Servidor("LOCAL");
   sesion.BaseDeDatos("GESTION");
   sesion.Usuario("sa");
   sesion.Password("x");
   sesion.Conectar(false, 3, "", true, true);
-  sesion.Ejecutar(kTablasDeArranque);
 }
 
 // A test's own platform with that server, and a main session on it (not
@@ -49,7 +55,7 @@ class BaseEmbebida {
  public:
   explicit BaseEmbebida(const std::string& motor = "sqlite") {
     PrepararServidor(platform, temp, motor);
-    if (motor == "sqlite") ConectarConTablas(sesion);
+    if (motor == "sqlite") Conectar(sesion);
   }
 
   TempFolder temp;
