@@ -2,12 +2,22 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <string>
+
+#include "platform/Failure.h"
 
 namespace tramvel {
 namespace {
 
 bool Digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The nearest whole number, halves to even, when it lies in [lowest, highest].
+double Whole(double value, double lowest, double highest) {
+  const double rounded = std::nearbyint(value);  // the default rounding: to nearest, ties to even
+  if (!(rounded >= lowest && rounded <= highest)) throw Failure(failure::kOverflow, "Overflow");
+  return rounded;
+}
 
 }  // namespace
 
@@ -44,5 +54,9 @@ std::string RecortarBlancos(std::string_view texto) {
   const auto last = texto.find_last_not_of(' ');
   return std::string(texto.substr(first, last - first + 1));
 }
+
+int16_t CInt(double value) { return static_cast<int16_t>(Whole(value, -32768, 32767)); }
+
+int32_t CLng(double value) { return static_cast<int32_t>(Whole(value, -2147483648.0, 2147483647.0)); }
 
 }  // namespace tramvel

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-
+#include <utility>
 #include <vector>
 
 #include "common/ArmarSentencia.h"
@@ -14,6 +14,8 @@
 #include "common/components/RutasSistema.h"
 #include "common/components/SesionDatos.h"
 #include "common/components/Utilidades.h"
+#include "platform/ado/OpenConnection.h"
+#include "startup/ConfiguracionSistema.h"
 
 namespace tramvel {
 
@@ -24,16 +26,19 @@ class Platform;
 // it. Components are created on first use and kept.
 class ProgramState {
  public:
-  explicit ProgramState(Platform& platform) : platform_(platform) {}
+  // `abrir` opens the connections of both sessions; a test hands in its own
+  // engine.
+  explicit ProgramState(Platform& platform, ado::ConnectionOpener abrir = ado::OpenConnection)
+      : platform_(platform), abrir_(std::move(abrir)) {}
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
   Platform& platform() const { return platform_; }
 
   // The main database session.
-  SesionDatos& Sesion() { return Lazy(sesion_, platform_); }
-  // The statistics database session.
-  SesionDatos& SesionEstadisticas() { return Lazy(sesionEstadisticas_, platform_); }
+  SesionDatos& Sesion() { return Lazy(sesion_, platform_, abrir_); }
+  // The statistics database session, gSesionEstadisticas.
+  SesionDatos& SesionEstadisticas() { return Lazy(sesionEstadisticas_, platform_, abrir_); }
   Utilidades& Util() { return Lazy(utilidades_, platform_); }
   InfoEquipo& Equipo() { return Lazy(infoEquipo_, platform_); }
   ArchivoIni& Ini() { return Lazy(archivoIni_, platform_); }
@@ -63,6 +68,11 @@ class ProgramState {
   std::vector<std::string> gLineas;
   int32_t gIdAcceso = 0;
 
+  // The configuration table that Cfg, CfgDW and GrabaCfgDW read and write.
+  std::string gTablaConfiguracion;
+  // The system settings that CargarConfiguracion loads.
+  ConfiguracionSistema Configuracion;
+
  private:
   template <typename T, typename... Args>
   static T& Lazy(std::unique_ptr<T>& slot, Args&... args) {
@@ -71,6 +81,7 @@ class ProgramState {
   }
 
   Platform& platform_;
+  ado::ConnectionOpener abrir_;
   std::unique_ptr<SesionDatos> sesion_;
   std::unique_ptr<SesionDatos> sesionEstadisticas_;
   std::unique_ptr<Utilidades> utilidades_;

@@ -86,6 +86,24 @@ TEST(VbValues, ValReadsTheLeadingNumber) {
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
 }
 
+TEST(VbValues, CIntAndCLngRoundHalvesToEvenAndFailBeyondTheirRange) {
+  EXPECT_EQ(CInt(2.5), 2);
+  EXPECT_EQ(CInt(3.5), 4);
+  EXPECT_EQ(CInt(-2.5), -2);
+  EXPECT_EQ(CInt(32767.4), 32767);
+  EXPECT_EQ(CInt(-32768), -32768);
+  EXPECT_EQ(CLng(16776960.5), 16776960);
+  for (const double beyond : {32767.5, -32768.6, 1e300}) {
+    try {
+      CInt(beyond);
+      ADD_FAILURE() << beyond;
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.Number(), failure::kOverflow);
+    }
+  }
+  EXPECT_THROW(CLng(2147483647.5), Failure);
+}
+
 }  // namespace
 }  // namespace tramvel
 
