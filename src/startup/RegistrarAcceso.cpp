@@ -29,12 +29,6 @@ std::string Doblado(const std::string& texto) {
   return doblado;
 }
 
-int32_t Id(const ado::Variant& valor) {
-  const int64_t id = valor.ToInteger();
-  if (id < INT32_MIN || id > INT32_MAX) throw Failure(failure::kOverflow, "Overflow", kFuente);
-  return static_cast<int32_t>(id);
-}
-
 }  // namespace
 
 std::string ConsultaDeTareas(const std::string& usuario, const std::string& formulario) {
@@ -103,7 +97,7 @@ void RegistrarAcceso(ProgramState& programa, const std::string& formulario) {
       GActualizarDatoScript(programa.Script(), programa.gLineas, huboError, nroError, false, false, script, mensaje,
                             true);
     });
-    pasos([&] { programa.gIdAcceso = Id(Abierto(ultimo, kFuente).Fields("Id").Value()); });
+    pasos([&] { programa.gIdAcceso = CLng(Abierto(ultimo, kFuente).Fields("Id").Value().ToDouble()); });
     pasos([&] { sesion.CerrarRecordset(ultimo); });
   });
 }
