@@ -17,7 +17,7 @@ class Consultas : public ::testing::Test {
   TempFolder temp;
   TestPlatform platform{temp.str()};
   ProgramState programa{platform};
-  const std::string fixture = ReadFile(TRAMVEL_STARTUP_FIXTURES "/consultas.dwk");
+  const std::string fixture = ReadFile(TRAMVEL_FIXTURES_DIR "/consultas.dwk");
 };
 
 TEST_F(Consultas, AFreshFileHoldsTheElevenRecordsByteForByte) {
