@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BaseEmbebida.h"
+#include "RecordingEngine.h"
 #include "common/GActualizarDatoScript.h"
 #include "common/GrabarError.h"
 
@@ -157,6 +158,19 @@ TEST_F(TablaDeErrores, WithoutTheTableNothingIsWrittenAndNothingTold) {
   GrabarError(sesion, equipo, platform, "SELECT 1", proceso, 1, "d");
   EXPECT_TRUE(platform.Boxes().empty());
   EXPECT_EQ(proceso, "tramvel");
+}
+
+TEST(TablaDeErroresEnElServidor, OpensTheTableWithSqlServersTopAndHint) {
+  RecordingEngine engine;
+  TempFolder temp;
+  TestPlatform platform{temp.str()};
+  platform.SetEnv("TRAMVEL_INI", std::nullopt);
+  SesionDatos sesion{platform, [&](const ado::ConnectionSettings&) { return engine.Connect(); }};
+  InfoEquipo equipo{platform};
+  sesion.Conectar(false, 3, "", true, false);
+  std::string proceso;
+  GrabarError(sesion, equipo, platform, "SELECT 1", proceso, 1, "d");
+  EXPECT_EQ(engine.SentStartingWith("select"), std::vector<std::string>{"select  top 1 * from AUX_ERR  with(nolock) "});
 }
 
 }  // namespace

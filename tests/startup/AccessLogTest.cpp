@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BaseEmbebida.h"
+#include "RecordingEngine.h"
 #include "startup/ProgramState.h"
 #include "startup/RegistrarAcceso.h"
 
@@ -112,6 +113,37 @@ TEST_F(Acceso, AFailedInsertIsToldAndLogged) {
   ASSERT_EQ(platform.Boxes().size(), 1u);
   EXPECT_EQ(platform.Boxes()[0].text, "208 : Invalid object name 'Control_Acceso'.\r\n");
   EXPECT_EQ(platform.Boxes()[0].title, "Aviso al Operador!");
+}
+
+// The exact SQL of one access, on a server that answers the task query and
+// the TOP 1 query.
+TEST(AccesoEnElServidor, SendsTheTaskQueryTheTopQueryAndTheInsertAsOneTransaction) {
+  RecordingEngine engine;
+  TempFolder temp;
+  TestPlatform platform{temp.str()};
+  platform.SetEnv("TRAMVEL_INI", std::nullopt);
+  ProgramState programa{platform, [&](const ado::ConnectionSettings&) { return engine.Connect(); }};
+  engine.Answer("SELECT TA_TAREAS", {{"USUARIO", "Proceso", "Clave", "Nombre"}, {{"ana", "V_MV_VENTAS", "M1", "Ventas"}}});
+  engine.Answer("Select TOP 1", {{"Id"}, {{41}}});
+  programa.Sesion().Usuario("ana");
+  programa.Sesion().BaseDeDatos("DEMO");
+  programa.Sesion().Conectar(false, 3, "", true, true);
+  ASSERT_TRUE(programa.Sesion().Conectado());
+  const std::size_t antes = engine.Sent().size();
+
+  RegistrarAcceso(programa, "FS_V_MV_VENTASh");
+
+  const std::vector<std::string> enviadas(engine.Sent().begin() + static_cast<std::ptrdiff_t>(antes),
+                                          engine.Sent().end());
+  EXPECT_EQ(enviadas, (std::vector<std::string>{
+                          ConsultaDeTareas("ana", "V_MV_VENTAS"),
+                          "Select TOP 1 * from Control_Acceso  with(nolock) ",
+                          "BEGIN TRANSACTION \r\r\rINSERT INTO Control_Acceso "
+                          "(Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) VALUES "
+                          "('SRV','ANA','V_MV_VENTAS','VENTAS','06/05/14 18:37','ana')\r",
+                          "COMMIT TRANSACTION"}));
+  EXPECT_EQ(programa.gIdAcceso, 41);
+  EXPECT_TRUE(platform.Boxes().empty());
 }
 
 }  // namespace
