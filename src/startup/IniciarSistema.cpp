@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/TextCase.h"
 #include "platform/ado/Connection.h"
+#include "startup/AbrirEstadisticas.h"
 #include "startup/GenerarConsultas.h"
 #include "startup/LaunchParameters.h"
 #include "startup/NombreServidor.h"
@@ -85,6 +86,7 @@ bool IniciarSistema(ProgramState& programa, bool /*ocultar*/, std::string& linea
       conectado = Conectar(programa, pasos, linea, conexionInicial, modo);
       // Without its database the program can do nothing: it ends at once.
       if (!conectado) return;
+      pasos([&] { AbrirEstadisticas(programa); });
       pasos([&] { programa.gUsuarioLogeado = sesion.Usuario(); });
       pasos([&] { sesion.Conexion().SetCommandTimeout(programa.gTimeOut); });
       pasos([&] { sesion.Conexion().SetIsolationLevel(ado::adXactReadUncommitted); });
