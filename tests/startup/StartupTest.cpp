@@ -146,6 +146,20 @@ TEST_F(Arranque, ConnectsSetsUpTheSessionWritesTheSearchDefinitionsAndLogsTheAcc
   EXPECT_TRUE(platform.Boxes().empty());
 }
 
+TEST_F(Arranque, TheMainSessionTakesTheTimeOutOfTheStatisticsDatabase) {
+  const std::string servidor = platform.NativePath("C:\\DATOS\\LOCAL");
+  ado::CreateSqliteDatabase(servidor, "DW_ESTADISTICAS");
+  ado::OpenSqliteConnection(servidor, "DW_ESTADISTICAS")
+      ->Execute("CREATE TABLE TA_CONFIGURACION (Clave NVARCHAR(50) NOT NULL, Valor NVARCHAR(150) NULL, "
+                "ValorAux NVARCHAR(150) NULL, Grupo NVARCHAR(50) NULL, PoliticaNegocio BIT NULL DEFAULT 0)\n"
+                "INSERT INTO TA_CONFIGURACION (Clave, Valor, Grupo) VALUES ('TIMEOUT', '90', 'BaseDeDatos')");
+  ASSERT_TRUE(Start(programa, kLinea));
+  EXPECT_TRUE(programa.SesionEstadisticas().Conectado());
+  EXPECT_EQ(programa.gTimeOut, 90);
+  EXPECT_EQ(programa.Sesion().Conexion().CommandTimeout(), 90);
+  EXPECT_EQ(programa.Sesion().Conexion().DefaultDatabase(), "GESTION");
+}
+
 TEST_F(Arranque, TheSearchDefinitionsAreWrittenOnceAndThenKept) {
   ASSERT_TRUE(Start(programa, kLinea));
   testing::WriteFile(temp.path() / "consultas.dwk", "propio");
