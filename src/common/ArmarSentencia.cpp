@@ -47,8 +47,8 @@ void AgregarCampo(SesionDatos& sesion, CamposPendientes& campos, const std::stri
   par.Valor = ToUpper(valor) == "NULL" ? "Null" : sesion.ValorSQL(ado::Variant(valor), delimitador);
 }
 
-void ArmarSentencia(CamposPendientes& campos, std::vector<std::string>& lineas, const std::string& tabla,
-                    bool esUpdate, std::string& where, bool conservarCampos) {
+void ArmarSentencia(CamposPendientes& campos, std::vector<std::string>& lineas, const std::string& tabla, bool esUpdate,
+                    std::string& where, bool conservarCampos) {
   const std::vector<ParCampo>& pares = Iniciada(campos);
   CabeEnLaLista(pares.size());
   CabeEnLaLista(lineas.size() + 1);

@@ -29,7 +29,7 @@ void AgregarCampo(SesionDatos& sesion, CamposPendientes& campos, const std::stri
 // `tabla` from the pending list and appends it to `lineas`. A bare
 // condition in `where` gets " WHERE " before it, in the caller's text too.
 // The list goes back to a single empty pair unless `conservarCampos`.
-void ArmarSentencia(CamposPendientes& campos, std::vector<std::string>& lineas, const std::string& tabla,
-                    bool esUpdate, std::string& where, bool conservarCampos);
+void ArmarSentencia(CamposPendientes& campos, std::vector<std::string>& lineas, const std::string& tabla, bool esUpdate,
+                    std::string& where, bool conservarCampos);
 
 }  // namespace tramvel

@@ -18,8 +18,8 @@ namespace {
 
 // Reads the launch parameters and opens the main session with them; false
 // when it could not be opened.
-bool Conectar(ProgramState& programa, StepRunner& pasos, const std::string& linea, std::string& conexionInicial,
-              int32_t modo) {
+bool LeerParametrosYConectar(ProgramState& programa, StepRunner& pasos, const std::string& linea,
+                             std::string& conexionInicial, int32_t modo) {
   std::string paramServidor;
   std::string paramBaseDeDatos;
   std::string paramUsuario;
@@ -57,8 +57,8 @@ bool Conectar(ProgramState& programa, StepRunner& pasos, const std::string& line
 
 }  // namespace
 
-bool IniciarSistema(ProgramState& programa, bool /*ocultar*/, std::string& lineaComando,
-                    std::string& conexionInicial, int32_t modo) {
+bool IniciarSistema(ProgramState& programa, bool /*ocultar*/, std::string& lineaComando, std::string& conexionInicial,
+                    int32_t modo) {
   Platform& platform = programa.platform();
   SesionDatos& sesion = programa.Sesion();
   StepRunner pasos(StepRunner::SkippingElseGivingUp(failure::kInvalidCall));
@@ -74,7 +74,8 @@ bool IniciarSistema(ProgramState& programa, bool /*ocultar*/, std::string& linea
     });
     pasos([&] { linea = !lineaComando.empty() ? lineaComando : platform.CommandLine(); });
     pasos([&] {
-      std::string seccion = ToUpper(programa.Equipo().NombreMaquina()) + "|" + ToUpper(programa.Equipo().UsuarioEquipo());
+      std::string seccion =
+          ToUpper(programa.Equipo().NombreMaquina()) + "|" + ToUpper(programa.Equipo().UsuarioEquipo());
       if (RecortarBlancos(seccion).size() > 50) seccion = seccion.substr(0, 50);
       programa.gSeccionIni = seccion;
     });
@@ -83,7 +84,7 @@ bool IniciarSistema(ProgramState& programa, bool /*ocultar*/, std::string& linea
           Val(programa.Ini().LeerValor(RutaArchivoIni(platform), programa.gSeccionIni, "FlatToolbars", "1"));
     });
     if (!pasos.If([&] { return sesion.Conectado(); })) {
-      conectado = Conectar(programa, pasos, linea, conexionInicial, modo);
+      conectado = LeerParametrosYConectar(programa, pasos, linea, conexionInicial, modo);
       // Without its database the program can do nothing: it ends at once.
       if (!conectado) return;
       pasos([&] { AbrirEstadisticas(programa); });
@@ -93,7 +94,8 @@ bool IniciarSistema(ProgramState& programa, bool /*ocultar*/, std::string& linea
     }
     if (!pasos.If([&] { return sesion.BaseDeDatos().empty(); })) {
       pasos([&] {
-        programa.gCadenaDSN = "DSN=" + sesion.BaseDeDatos() + "; UID=" + sesion.Usuario() + "; PWD=" + sesion.Password();
+        programa.gCadenaDSN =
+            "DSN=" + sesion.BaseDeDatos() + "; UID=" + sesion.Usuario() + "; PWD=" + sesion.Password();
       });
       pasos([&] { programa.Rutas().RutaAplicacion(rutaApp); });
       pasos([&] { sesion.Conexion().SetDefaultDatabase(sesion.BaseDeDatos()); });

@@ -36,8 +36,8 @@ std::string ConsultaDeTareas(const std::string& usuario, const std::string& form
   // would fail (or run what follows the quote).
   return std::string("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre ") +
          " FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave " +
-         " WHERE (TA_TAREAS.USUARIO = '" + Doblado(usuario) + " ') AND (TA_MENU.Proceso LIKE '%" +
-         Doblado(formulario) + "%')";
+         " WHERE (TA_TAREAS.USUARIO = '" + Doblado(usuario) + " ') AND (TA_MENU.Proceso LIKE '%" + Doblado(formulario) +
+         "%')";
 }
 
 void RegistrarAcceso(ProgramState& programa, const std::string& formulario) {

@@ -51,16 +51,28 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, Builders,
     ::testing::Values(
         CasoSentencia{"InsertOne", {{"a", "x"}}, false, "", 1, {"INSERT INTO T (a) VALUES ('x')"}, ""},
-        CasoSentencia{"InsertTwo", {{"a", "x"}, {"b", "7"}}, false, "", 1, {"INSERT INTO T (a,b) VALUES ('x','7')"}, ""},
+        CasoSentencia{
+            "InsertTwo", {{"a", "x"}, {"b", "7"}}, false, "", 1, {"INSERT INTO T (a,b) VALUES ('x','7')"}, ""},
         CasoSentencia{"Quotes", {{"a", "O'Brien'"}}, false, "", 1, {"INSERT INTO T (a) VALUES ('OBrien')"}, ""},
-        CasoSentencia{"Null", {{"a", "null"}, {"b", "NuLL"}}, false, "", 1, {"INSERT INTO T (a,b) VALUES (Null,Null)"}, ""},
-        CasoSentencia{"UpdateWhere", {{"a", "x"}, {"b", "y"}}, true, "WHERE id = 1", 1,
-                      {"UPDATE T SET a = 'x',b = 'y' WHERE id = 1"}, "WHERE id = 1"},
-        CasoSentencia{"UpdateBare", {{"a", "x"}}, true, "id = 1", 1, {"UPDATE T SET a = 'x'  WHERE id = 1"},
-                      " WHERE id = 1"},
+        CasoSentencia{
+            "Null", {{"a", "null"}, {"b", "NuLL"}}, false, "", 1, {"INSERT INTO T (a,b) VALUES (Null,Null)"}, ""},
+        CasoSentencia{"UpdateWhere",
+                      {{"a", "x"}, {"b", "y"}},
+                      true,
+                      "WHERE id = 1",
+                      1,
+                      {"UPDATE T SET a = 'x',b = 'y' WHERE id = 1"},
+                      "WHERE id = 1"},
+        CasoSentencia{
+            "UpdateBare", {{"a", "x"}}, true, "id = 1", 1, {"UPDATE T SET a = 'x'  WHERE id = 1"}, " WHERE id = 1"},
         CasoSentencia{"UpdateEmpty", {{"a", "x"}}, true, "", 1, {"UPDATE T SET a = 'x'  WHERE "}, " WHERE "},
-        CasoSentencia{"KeepTwice", {{"a", "x"}}, false, "", 2,
-                      {"INSERT INTO T (a) VALUES ('x')", "INSERT INTO T (a) VALUES ('x')"}, ""}),
+        CasoSentencia{"KeepTwice",
+                      {{"a", "x"}},
+                      false,
+                      "",
+                      2,
+                      {"INSERT INTO T (a) VALUES ('x')", "INSERT INTO T (a) VALUES ('x')"},
+                      ""}),
     [](const ::testing::TestParamInfo<CasoSentencia>& caso) { return caso.param.nombre; });
 
 TEST(Builders, TheListStartsAgainAfterAStatementAndMustBeStarted) {
@@ -98,17 +110,17 @@ TEST_P(Adaptar, RewritesOnlyForOracle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, Adaptar,
-    ::testing::Values(
-        CasoAdaptar{"ServerTop", "sqlite", "Select TOP 1 * from Control_Acceso  with(nolock) ",
-                    "Select TOP 1 * from Control_Acceso  with(nolock) "},
-        CasoAdaptar{"ServerLen", "sqlite", "LEN", "LEN"},
-        CasoAdaptar{"OracleExample", "oracle", "Select TOP 1 * from Control_Acceso  with(nolock) ",
-                    "Select  *  from Control_Acceso  with(nolock)  WHERE ROWNUM <=  1 "},
-        CasoAdaptar{"OracleLen", "ORACLE", "len", "LENGTH"},
-        CasoAdaptar{"OracleWord", "oracle", "LENGTH", "LENGTH"},
-        CasoAdaptar{"OracleNoTop", "oracle", "select * from T", "select * from T"},
-        // The first "top" is cut even inside a longer word.
-        CasoAdaptar{"OracleTopInWord", "oracle", "select stop top 5 * from T", "select s *  from T WHERE ROWNUM <=  top 5 "}),
+    ::testing::Values(CasoAdaptar{"ServerTop", "sqlite", "Select TOP 1 * from Control_Acceso  with(nolock) ",
+                                  "Select TOP 1 * from Control_Acceso  with(nolock) "},
+                      CasoAdaptar{"ServerLen", "sqlite", "LEN", "LEN"},
+                      CasoAdaptar{"OracleExample", "oracle", "Select TOP 1 * from Control_Acceso  with(nolock) ",
+                                  "Select  *  from Control_Acceso  with(nolock)  WHERE ROWNUM <=  1 "},
+                      CasoAdaptar{"OracleLen", "ORACLE", "len", "LENGTH"},
+                      CasoAdaptar{"OracleWord", "oracle", "LENGTH", "LENGTH"},
+                      CasoAdaptar{"OracleNoTop", "oracle", "select * from T", "select * from T"},
+                      // The first "top" is cut even inside a longer word.
+                      CasoAdaptar{"OracleTopInWord", "oracle", "select stop top 5 * from T",
+                                  "select s *  from T WHERE ROWNUM <=  top 5 "}),
     [](const ::testing::TestParamInfo<CasoAdaptar>& caso) { return caso.param.nombre; });
 
 TEST(Adaptar, ATopWithoutAStarFailsOnOracle) {

@@ -46,10 +46,11 @@ class ListaDeSentencias : public ::testing::Test, protected BaseEmbebida {
 };
 
 TEST_F(ListaDeSentencias, CommitsTheNonBlankStatementsAsOneScript) {
-  const Resultado r = Correr({"", "INSERT INTO TA_MENU (Clave) VALUES ('A')", "  ",
-                              "INSERT INTO TA_MENU (Clave) VALUES ('B')"});
-  EXPECT_EQ(r.script, "BEGIN TRANSACTION \r\r\rINSERT INTO TA_MENU (Clave) VALUES ('A')"
-                      "\rINSERT INTO TA_MENU (Clave) VALUES ('B')\r");
+  const Resultado r =
+      Correr({"", "INSERT INTO TA_MENU (Clave) VALUES ('A')", "  ", "INSERT INTO TA_MENU (Clave) VALUES ('B')"});
+  EXPECT_EQ(r.script,
+            "BEGIN TRANSACTION \r\r\rINSERT INTO TA_MENU (Clave) VALUES ('A')"
+            "\rINSERT INTO TA_MENU (Clave) VALUES ('B')\r");
   EXPECT_FALSE(r.huboError);
   EXPECT_EQ(r.nroError, 0);
   EXPECT_EQ(r.mensaje, "sin mensaje");

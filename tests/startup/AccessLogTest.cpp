@@ -48,10 +48,10 @@ TEST_F(Acceso, TheFormNameDecidesTheRecordedNameAndTheTask) {
     const char* formulario;
     const char* fila;
   } const casos[] = {
-      {"", "SRV|SA|TRAMVEL||sa|"},                               // this program; no task, not a supervisor
+      {"", "SRV|SA|TRAMVEL||sa|"},                                  // this program; no task, not a supervisor
       {"fs_v_mv_ventas", "SRV|SA|V_MV_VENTAS|VENTAS DEL DIA|sa|"},  // mapped, then found
-      {"TIMERLIQUIDACION", "SRV|SA|TIMERLIQUIDACION||sa|"},     // skipped even though the menu would match
-      {"O'Brien", "SRV|SA|OBRIEN||sa|"},                        // the quote goes from the row
+      {"TIMERLIQUIDACION", "SRV|SA|TIMERLIQUIDACION||sa|"},         // skipped even though the menu would match
+      {"O'Brien", "SRV|SA|OBRIEN||sa|"},                            // the quote goes from the row
   };
   programa.Sesion().Ejecutar("UPDATE TA_MENU SET Proceso = 'TIMERLIQUIDACION;V_MV_VENTAS'");
   std::vector<std::string> esperadas;
@@ -123,7 +123,8 @@ TEST(AccesoEnElServidor, SendsTheTaskQueryTheTopQueryAndTheInsertAsOneTransactio
   TestPlatform platform{temp.str()};
   platform.SetEnv("TRAMVEL_INI", std::nullopt);
   ProgramState programa{platform, [&](const ado::ConnectionSettings&) { return engine.Connect(); }};
-  engine.Answer("SELECT TA_TAREAS", {{"USUARIO", "Proceso", "Clave", "Nombre"}, {{"ana", "V_MV_VENTAS", "M1", "Ventas"}}});
+  engine.Answer("SELECT TA_TAREAS",
+                {{"USUARIO", "Proceso", "Clave", "Nombre"}, {{"ana", "V_MV_VENTAS", "M1", "Ventas"}}});
   engine.Answer("Select TOP 1", {{"Id"}, {{41}}});
   programa.Sesion().Usuario("ana");
   programa.Sesion().BaseDeDatos("DEMO");
@@ -135,13 +136,12 @@ TEST(AccesoEnElServidor, SendsTheTaskQueryTheTopQueryAndTheInsertAsOneTransactio
 
   const std::vector<std::string> enviadas(engine.Sent().begin() + static_cast<std::ptrdiff_t>(antes),
                                           engine.Sent().end());
-  EXPECT_EQ(enviadas, (std::vector<std::string>{
-                          ConsultaDeTareas("ana", "V_MV_VENTAS"),
-                          "Select TOP 1 * from Control_Acceso  with(nolock) ",
-                          "BEGIN TRANSACTION \r\r\rINSERT INTO Control_Acceso "
-                          "(Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) VALUES "
-                          "('SRV','ANA','V_MV_VENTAS','VENTAS','06/05/14 18:37','ana')\r",
-                          "COMMIT TRANSACTION"}));
+  EXPECT_EQ(enviadas, (std::vector<std::string>{ConsultaDeTareas("ana", "V_MV_VENTAS"),
+                                                "Select TOP 1 * from Control_Acceso  with(nolock) ",
+                                                "BEGIN TRANSACTION \r\r\rINSERT INTO Control_Acceso "
+                                                "(Maquina,Usuario,Formulario,Tarea,Ingreso,NombreUsuario) VALUES "
+                                                "('SRV','ANA','V_MV_VENTAS','VENTAS','06/05/14 18:37','ana')\r",
+                                                "COMMIT TRANSACTION"}));
   EXPECT_EQ(programa.gIdAcceso, 41);
   EXPECT_TRUE(platform.Boxes().empty());
 }

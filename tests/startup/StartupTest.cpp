@@ -45,9 +45,8 @@ TEST(NombreServidor, KeepsTheServerNameOnly) {
     const char* in;
     const char* out;
   } const cases[] = {
-      {"SRV01", "SRV01"}, {"SRV01:1433", "SRV01"}, {"TCP/SRV01", "SRV01"}, {"A/B/C", "B/C"},
-      {"/SRV", "SRV"},    {"", ""},                {":1433", ""},           {"HOST/SRV01:1433", "SRV01"},
-      {" SRV ", " SRV "},
+      {"SRV01", "SRV01"}, {"SRV01:1433", "SRV01"}, {"TCP/SRV01", "SRV01"},       {"A/B/C", "B/C"},   {"/SRV", "SRV"},
+      {"", ""},           {":1433", ""},           {"HOST/SRV01:1433", "SRV01"}, {" SRV ", " SRV "},
   };
   for (const Case& c : cases) EXPECT_EQ(NombreServidor(c.in), c.out) << c.in;
 }
@@ -120,7 +119,8 @@ class Arranque : public ::testing::Test {
 
   std::string Consultas() const { return testing::ReadFile(temp.path() / "consultas.dwk"); }
 
-  static constexpr const char* kLinea = "@ParametroAdicional=SUBIR;@Server=TCP/LOCAL:1433;@DbName=GESTION;@Usuario=sa;@Password=x;";
+  static constexpr const char* kLinea =
+      "@ParametroAdicional=SUBIR;@Server=TCP/LOCAL:1433;@DbName=GESTION;@Usuario=sa;@Password=x;";
   testing::TempFolder temp;
   testing::TestPlatform platform{temp.str()};
   ProgramState programa{platform};
@@ -150,9 +150,10 @@ TEST_F(Arranque, TheMainSessionTakesTheTimeOutOfTheStatisticsDatabase) {
   const std::string servidor = platform.NativePath("C:\\DATOS\\LOCAL");
   ado::CreateSqliteDatabase(servidor, "DW_ESTADISTICAS");
   ado::OpenSqliteConnection(servidor, "DW_ESTADISTICAS")
-      ->Execute("CREATE TABLE TA_CONFIGURACION (Clave NVARCHAR(50) NOT NULL, Valor NVARCHAR(150) NULL, "
-                "ValorAux NVARCHAR(150) NULL, Grupo NVARCHAR(50) NULL, PoliticaNegocio BIT NULL DEFAULT 0)\n"
-                "INSERT INTO TA_CONFIGURACION (Clave, Valor, Grupo) VALUES ('TIMEOUT', '90', 'BaseDeDatos')");
+      ->Execute(
+          "CREATE TABLE TA_CONFIGURACION (Clave NVARCHAR(50) NOT NULL, Valor NVARCHAR(150) NULL, "
+          "ValorAux NVARCHAR(150) NULL, Grupo NVARCHAR(50) NULL, PoliticaNegocio BIT NULL DEFAULT 0)\n"
+          "INSERT INTO TA_CONFIGURACION (Clave, Valor, Grupo) VALUES ('TIMEOUT', '90', 'BaseDeDatos')");
   ASSERT_TRUE(Start(programa, kLinea));
   EXPECT_TRUE(programa.SesionEstadisticas().Conectado());
   EXPECT_EQ(programa.gTimeOut, 90);
