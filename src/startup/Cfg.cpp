@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "common/DoblarComillas.h"
 #include "common/MostrarError.h"
 #include "common/StepRunner.h"
 #include "common/VbValues.h"
@@ -14,19 +15,8 @@
 namespace tramvel {
 namespace {
 
-// The text between single quotes of an SQL literal: a quote inside it is
-// doubled, so a key never ends its literal early.
-std::string Literal(const std::string& texto) {
-  std::string out;
-  for (const char c : texto) {
-    out.push_back(c);
-    if (c == '\'') out.push_back('\'');
-  }
-  return out;
-}
-
 std::string ConsultaDeClave(const std::string& columnas, const std::string& tabla, const std::string& clave) {
-  return "SELECT " + columnas + " FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + Literal(clave) + "'";
+  return "SELECT " + columnas + " FROM " + tabla + " with(nolock)  WHERE CLAVE = '" + DoblarComillas(clave) + "'";
 }
 
 std::string LeerClave(ProgramState& programa, SesionDatos& sesion, const std::string& Clave, std::string& ValorAux,

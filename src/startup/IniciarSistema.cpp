@@ -7,6 +7,7 @@
 #include "platform/TextCase.h"
 #include "platform/ado/Connection.h"
 #include "startup/AbrirEstadisticas.h"
+#include "startup/CargarConfiguracion.h"
 #include "startup/GenerarConsultas.h"
 #include "startup/LaunchParameters.h"
 #include "startup/NombreServidor.h"
@@ -109,6 +110,9 @@ bool IniciarSistema(ProgramState& programa, bool /*ocultar*/, std::string& linea
         pasos([&] { GenerarConsultas(programa); });
       }
       pasos([&] { sesion.Conexion().SetDefaultDatabase(sesion.BaseDeDatos()); });
+      if (pasos.If([&] { return !sesion.BaseDeDatos().empty(); })) {
+        pasos([&] { CargarConfiguracion(programa, rutaApp); });
+      }
     }
     pasos([&] { RegistrarAcceso(programa, ""); });
   });

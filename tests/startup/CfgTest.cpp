@@ -4,6 +4,7 @@
 #include <string>
 
 #include "SitioEmbebido.h"
+#include "SitioGrabado.h"
 #include "platform/MessageBoxStyle.h"
 #include "startup/Cfg.h"
 
@@ -72,6 +73,27 @@ TEST(ConfigurationStore, AKeyHoldingAQuoteReadsAndWritesItsOwnRow) {
   sitio.Configurar("TituloClientes", "Clientes");
   EXPECT_EQ(Cfg(p, "x' OR '1'='1", aux), " ");
   EXPECT_TRUE(sitio.platform.Boxes().empty());
+}
+
+TEST(ConfigurationStore, TheQueriesAreTheSuitesWithTheKeysQuotesDoubled) {
+  SitioGrabado sitio;
+  ProgramState& p = sitio.programa;
+  sitio.engine.Answer("SELECT", {{"Valor", "ValorAux"}, {}});
+  sitio.Enviado();
+  p.SesionEstadisticas().Conectar(false, 3, "", true, false);
+  sitio.Enviado();
+  std::string aux;
+  Cfg(p, " O'Brien ", aux);
+  Cfg(p, " [fecha desde] ", aux);
+  CfgDW(p, "[Fecha Hasta]", aux);
+  GrabaCfgDW(p, " TimeOut", ado::Variant(0), "", false, "BaseDeDatos", true);
+  EXPECT_EQ(sitio.Enviado(),
+            (std::vector<std::string>{
+                "SELECT VALOR, valoraux FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = 'O''Brien'",
+                "SELECT VALOR, VALORAUX FROM TA_CONFIGURACION WITH(NOLOCK)  WHERE CLAVE = '[FECHA DESDE]'",
+                "SELECT VALOR, VALORAUX FROM TA_CONFIGURACION WITH(NOLOCK)  WHERE CLAVE = '[FECHA HASTA]'",
+                "SELECT * FROM TA_CONFIGURACION with(nolock)  WHERE CLAVE = ' TimeOut'",
+            }));
 }
 
 TEST(ConfigurationStore, MissingKeysAndTheTheme) {

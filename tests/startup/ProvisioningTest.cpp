@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "RecordingEngine.h"
-#include "TempFolder.h"
-#include "TestPlatform.h"
+#include "SitioGrabado.h"
 #include "platform/MessageBoxStyle.h"
 #include "startup/CrearBaseDeDatos.h"
 #include "startup/ProgramState.h"
@@ -40,30 +38,17 @@ class Provisioning : public ::testing::Test {
     fs::create_directories(temp.path() / "bin");
     fs::create_directories(temp.path() / "TEMP");
     platform.SetProgramFolder((temp.path() / "bin").string());
-    platform.SetEnv("TRAMVEL_INI", std::nullopt);
     platform.SetEnv("TEMP", "  C:\\TEMP  ");
     WriteFile(temp.path() / "bin" / "completodwe.sql", "-- el esquema\r\n");
-    SesionDatos& sesion = programa.Sesion();
-    sesion.Servidor("TCP/SRV01:1433");
-    sesion.BaseDeDatos("GESTION");
-    sesion.Conectar(false, 3, "", true, true);
+    sitio.Enviado();
   }
 
-  std::vector<std::string> Sent() const {
-    std::vector<std::string> sent = engine.Sent();
-    sent.erase(sent.begin(), sent.begin() + sentBefore);
-    return sent;
-  }
-
-  RecordingEngine engine;
-  TempFolder temp;
-  TestPlatform platform{temp.str()};
-  std::vector<ado::ConnectionSettings> opened;
-  ProgramState programa{platform, [this](const ado::ConnectionSettings& ajustes) {
-                          opened.push_back(ajustes);
-                          return engine.Connect(ajustes.database);
-                        }};
-  std::size_t sentBefore = 0;
+  SitioGrabado sitio{"TCP/SRV01:1433"};
+  RecordingEngine& engine = sitio.engine;
+  const TempFolder& temp = sitio.temp;
+  TestPlatform& platform = sitio.platform;
+  std::vector<ado::ConnectionSettings>& opened = sitio.abiertas;
+  ProgramState& programa = sitio.programa;
 };
 
 TEST_F(Provisioning, TheFirstErrorOfTheLoginDecidesWhatFollows) {
@@ -88,12 +73,11 @@ TEST_F(Provisioning, TheFirstErrorOfTheLoginDecidesWhatFollows) {
   for (const Case& c : cases) {
     fs::remove(temp.path() / "TEMP" / "CDB7.SQL");
     const std::size_t boxes = platform.Boxes().size();
-    sentBefore = engine.Sent().size();
     engine.Report("EXEC  sp_addlogin", c.alta);
     // Errors of the role statements are never looked at.
     engine.Report(" EXEC sp_addsrvrolemember", {{15247, "Sin permiso.", "SQL"}});
     ProvisionarLogin(programa, "BASEST", "LOGSTAT", "pw");
-    EXPECT_EQ(Sent(), c.sent) << c.name;
+    EXPECT_EQ(sitio.Enviado(), c.sent) << c.name;
     ASSERT_EQ(platform.Boxes().size(), boxes + (c.box ? 1 : 0)) << c.name;
     if (c.box) {
       EXPECT_EQ(platform.Boxes().back().text, c.box);
@@ -112,10 +96,10 @@ TEST_F(Provisioning, TheFirstErrorOfTheLoginDecidesWhatFollows) {
 TEST_F(Provisioning, AnOracleConnectionGetsOneTextOfSeventyFiveLines) {
   programa.Sesion().CadenaConexion("Provider=oraoledb.oracle.1;Data Source=ORCL;");
   engine.Report("CREATE USER", {{1920, "ORA-01920: user name conflicts", "Oracle"}});
-  sentBefore = engine.Sent().size();
   ProvisionarLogin(programa, "DW_ESTADISTICAS", "DW_ESTADISTICAS", "DW_CONTROLDATOS");
-  ASSERT_EQ(Sent().size(), 1u);
-  EXPECT_EQ(Sent()[0], Fixture("LoginOracle.txt"));
+  const std::vector<std::string> sent = sitio.Enviado();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0], Fixture("LoginOracle.txt"));
   EXPECT_TRUE(platform.Boxes().empty());
 }
 

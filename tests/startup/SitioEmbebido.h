@@ -10,6 +10,14 @@
 
 namespace tramvel::testing {
 
+// The test platform under an executable name of the test's choosing.
+class PlataformaDeSitio : public TestPlatform {
+ public:
+  using TestPlatform::TestPlatform;
+  std::string ExecutableName() override { return ejecutable; }
+  std::string ejecutable = "tramvel";
+};
+
 // A site on the embedded engine: the program folder with its configuration
 // file, the server "LOCAL" holding the business database "GESTION" (with the
 // tables the settings load reads) and, unless told otherwise, the statistics
@@ -62,7 +70,7 @@ class SitioEmbebido {
   std::string Carpeta() { return platform.NativePath("C:\\DATOS\\LOCAL"); }
 
   TempFolder temp;
-  TestPlatform platform{temp.str()};
+  PlataformaDeSitio platform{temp.str()};
   ProgramState programa{platform};
 };
 

@@ -142,6 +142,9 @@ TEST_F(Arranque, ConnectsSetsUpTheSessionWritesTheSearchDefinitionsAndLogsTheAcc
   EXPECT_EQ(programa.ConsultasSistema().MotorDatos(), "SQLITE");
   EXPECT_TRUE(programa.ConsultasSistema().Habilitado());
   EXPECT_EQ(Consultas().size(), 13222u);
+  // The settings were loaded from the empty configuration table.
+  EXPECT_EQ(programa.Configuracion.Top_Default, "1000");
+  EXPECT_EQ(programa.gColorFondo, 16776960);
   EXPECT_EQ(Accesos(), 1);
   EXPECT_TRUE(platform.Boxes().empty());
 }
