@@ -25,10 +25,8 @@ void AbrirEstadisticas(ProgramState& programa) {
     pasos([&] { programa.gTimeOut = kTimeOutPorDefecto; });
     if (pasos.If([&] { return estadisticas.Conectado(); })) pasos([&] { estadisticas.Conexion().Close(); });
     pasos([&] { ProvisionarLogin(programa, kBaseEstadisticas, kBaseEstadisticas, kPasswordEstadisticas, nullptr); });
-    pasos([&] {
-      estadisticas.CadenaConexion(principal.CadenaOrigen());
-      estadisticas.Servidor(principal.Servidor());
-    });
+    pasos([&] { estadisticas.CadenaConexion(principal.CadenaOrigen()); });
+    pasos([&] { estadisticas.Servidor(principal.Servidor()); });
     pasos([&] {
       estadisticas.BaseDeDatos(kBaseEstadisticas);
       estadisticas.Usuario(kBaseEstadisticas);

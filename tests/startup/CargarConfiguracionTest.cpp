@@ -85,6 +85,7 @@ TEST(CargarConfiguracion, EachKindReadsItsKeyAsTheSuiteDoes) {
        "true"},
       {"proformaDelUsuario", {{"UsaFacturaProforma", "si"}}, proforma, "false"},
       {"proformaSinUsuario", {{"UsaFacturaProforma", "si"}}, proforma, "true", "nadie"},
+      {"proformaNula", {{"UsaFacturaProforma", "si"}}, proforma, "true", "nulo"},
       {"unegocioSinUsuario", {}, unegocio, "   1", "nadie"},
       {"unegocioDelUsuario", {}, unegocio, "  7"},
       {"usuarioConComilla", {}, unegocio, "  9", "O'Brien"},
@@ -121,7 +122,8 @@ TEST(CargarConfiguracion, EachKindReadsItsKeyAsTheSuiteDoes) {
   ProgramState& p = sitio.programa;
   p.Sesion().Ejecutar(
       "INSERT INTO ta_usuarios (Nombre, UNegocio, VerProforma) VALUES ('ana', '  7', 0)\n"
-      "INSERT INTO ta_usuarios (Nombre, UNegocio, VerProforma) VALUES ('O''Brien', '  9', 1)");
+      "INSERT INTO ta_usuarios (Nombre, UNegocio, VerProforma) VALUES ('O''Brien', '  9', 1)\n"
+      "INSERT INTO ta_usuarios (Nombre, UNegocio, VerProforma) VALUES ('nulo', NULL, NULL)");
   for (const Case& c : cases) {
     p.Sesion().Ejecutar("DELETE FROM TA_CONFIGURACION");
     for (const auto& [clave, valor] : c.claves) sitio.Configurar(clave, valor);

@@ -119,7 +119,7 @@ TEST(ConfigurationStore, FailuresAreToldUnderTheRoutinesName) {
   p.gTablaConfiguracion = "TA_NINGUNA";
   EXPECT_EQ(Cfg(p, "Marca", aux), "");
   ASSERT_EQ(sitio.platform.Boxes().size(), 1u);
-  EXPECT_EQ(sitio.platform.Boxes()[0].title.find(" - Cfg Aviso al operador!!! ") != std::string::npos, true);
+  EXPECT_NE(sitio.platform.Boxes()[0].title.find(" - Cfg Aviso al operador!!! "), std::string::npos);
   EXPECT_NE(sitio.platform.Boxes()[0].text.find("Invalid object name 'TA_NINGUNA'"), std::string::npos);
 
   // The statistics session is not connected: CfgDW asks anyway, and Ignore
