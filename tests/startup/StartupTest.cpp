@@ -182,6 +182,19 @@ TEST_F(Arranque, AConnectedSessionReadsNoParametersButStillLogsTheAccess) {
   EXPECT_EQ(Accesos(), 2);
 }
 
+TEST_F(Arranque, WithoutADatabaseNameOnlyTheAccessLogRuns) {
+  ASSERT_TRUE(Start(programa, kLinea));
+  std::filesystem::remove(temp.path() / "consultas.dwk");
+  programa.Sesion().BaseDeDatos("");
+  programa.Configuracion.Top_Default = "sin cargar";
+  programa.gCadenaDSN = "sin tocar";
+  ASSERT_TRUE(Start(programa, kLinea));
+  EXPECT_EQ(programa.Configuracion.Top_Default, "sin cargar");
+  EXPECT_EQ(programa.gCadenaDSN, "sin tocar");
+  EXPECT_FALSE(std::filesystem::exists(temp.path() / "consultas.dwk"));
+  EXPECT_EQ(Accesos(), 2);
+}
+
 TEST_F(Arranque, WithoutItsDatabaseTheSequenceStopsAfterTheConnectionsMessage) {
   EXPECT_FALSE(Start(programa, "@ParametroAdicional=SUBIR;@Server=LOCAL;@DbName=NOEXISTE;@Usuario=sa;"));
   EXPECT_EQ(programa.gParametroAdicional, "SUBIR");
