@@ -54,10 +54,10 @@ void GActualizarDatoScript(const EntornoScript& entorno, const std::vector<std::
       pasos([&] {
         numero = sesion.Conexion().Errors().Item(0).NativeError;
         huboError = true;
-        textoError.clear();
       });
       // Every error the database reported is told, the last one too.
       pasos([&] {
+        textoError.clear();  // a retried step starts its text again
         for (const ado::Error& error : sesion.Conexion().Errors()) {
           textoError += std::to_string(error.NativeError) + " : " + error.Description + "\r\n";
           mensajeError = textoError;
