@@ -29,6 +29,12 @@ Launch parameters are fields "@Key=value;" in any order, keys in any case:
   @Server=HOST[:PORT];  @DbName=NAME;  @Usuario=USER;  @Password=PASSWORD;
   @UsuarioLogeado=USER;  @Menu=MENU;  @Caja=NUMBER;
 
+Every start first connects to its database (@Server, @DbName); without it
+nothing runs. On the embedded engine make the database once with
+  syd "@Server=HOST;@DbName=NAME;@Usuario=USER;@Password=PASSWORD;" crear-base COMPLETO.SQL
+A start then writes consultas.dwk beside the program if it is missing, loads
+the settings and adds its row to Control_Acceso.
+
 Configuration:
   RO000vu.INI in the program folder (or the file TRAMVEL_INI names):
     [FTP] Servidor=HOST[:PORT]   the web server; required for a job
@@ -42,7 +48,9 @@ Exit status:
   0  the job ended on "Finalizado" and every outside program exited 0
      (interactive mode: the window was closed)
   1  the job failed or was abandoned
-  2  no job could be run (for instance an interactive start without display)
+  2  no job could be run: the database could not be opened (the reason is
+     told, on standard error when there is no display), or an interactive
+     start found no display
 )";
 
 std::string LineaDeComando(int argc, char** argv) {

@@ -4,9 +4,14 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "common/ArmarSentencia.h"
+#include "common/GActualizarDatoScript.h"
 #include "common/components/ArchivoIni.h"
+#include "common/components/Consultas.h"
 #include "common/components/InfoEquipo.h"
+#include "common/components/RutasSistema.h"
 #include "common/components/SesionDatos.h"
 #include "common/components/Utilidades.h"
 #include "ado/OpenConnection.h"
@@ -37,6 +42,12 @@ class ProgramState {
   Utilidades& Util() { return Lazy(utilidades_, platform_); }
   InfoEquipo& Equipo() { return Lazy(infoEquipo_, platform_); }
   ArchivoIni& Ini() { return Lazy(archivoIni_, platform_); }
+  Consultas& ConsultasSistema() { return Lazy(consultas_); }
+  RutasSistema& Rutas() { return Lazy(rutas_); }
+
+  // What the program's statement lists run with: the main session and the
+  // program's error dialog.
+  EntornoScript Script();
 
   std::string gParametroAdicional;
   std::string gMenu;
@@ -48,6 +59,15 @@ class ProgramState {
   int32_t gColorFondo = 16777215;
   std::string gCadenaDSN;
   int16_t gTimeOut = 360;
+  // The program's help file (App.HelpFile on Windows).
+  std::string archivoAyuda;
+
+  // The access log's: the pending field list of the statement builder, the
+  // program's statement list, and the Id that the last access read.
+  CamposPendientes gCampos;
+  std::vector<std::string> gLineas;
+  int32_t gIdAcceso = 0;
+
   // The configuration table that Cfg, CfgDW and GrabaCfgDW read and write.
   std::string gTablaConfiguracion;
   // The system settings that CargarConfiguracion loads.
@@ -67,6 +87,8 @@ class ProgramState {
   std::unique_ptr<Utilidades> utilidades_;
   std::unique_ptr<InfoEquipo> infoEquipo_;
   std::unique_ptr<ArchivoIni> archivoIni_;
+  std::unique_ptr<Consultas> consultas_;
+  std::unique_ptr<RutasSistema> rutas_;
 };
 
 }  // namespace tramvel

@@ -13,6 +13,9 @@
 namespace tramvel {
 namespace {
 
+// The exit status of a start whose main connection could not be opened.
+constexpr int kSinBaseDeDatos = 2;
+
 // Design-time positions are in twips; the window is laid out at 96 dpi.
 constexpr int Px(int twips) { return twips * 96 / 1440; }
 
@@ -88,7 +91,9 @@ Form1::Form1(ProgramState& programa, QWidget* parent)
 std::optional<int> Form1::Form_Load() {
   std::string lineaComando;
   std::string conexionInicial;
-  IniciarSistema(programa_, false, lineaComando, conexionInicial, 3);
+  // Without its database the program ends at once, window or job alike;
+  // the session has told why.
+  if (!IniciarSistema(programa_, false, lineaComando, conexionInicial, 3)) return kSinBaseDeDatos;
   const std::string& parametro = programa_.gParametroAdicional;
   if (parametro.empty()) return std::nullopt;
   if (EqualsIgnoreCase(parametro, "SUBIR")) {

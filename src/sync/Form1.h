@@ -21,8 +21,9 @@ class Form1 : public QWidget {
   explicit Form1(ProgramState& programa, QWidget* parent = nullptr);
 
   // The load event: runs the start-up sequence, then the job that the launch
-  // parameter names. Returns the exit status of that automatic job, or
-  // nullopt when the window is to show itself and wait (interactive mode).
+  // parameter names. Returns the exit status of that automatic job (2 when
+  // the main connection could not be opened, in either mode), or nullopt
+  // when the window is to show itself and wait (interactive mode).
   std::optional<int> Form_Load();
 
   void CmdSubir_Click();

@@ -103,6 +103,20 @@ TEST_F(MasterDataE2e, WhatSiteAUploadsSiteBDownloadsLoadsAndWitnesses) {
   EXPECT_EQ(FilesBelow(b_.Inbox() / "TESTIGO"), MasterFileNames());
   EXPECT_EQ(FilesIn(b_.Inbox()), Names{});
   EXPECT_THAT(down.output, HasSubstr("MA_CLIENTES: 3 filas cargadas desde C:\\RECIBIR\\MA_CLIENTES.csv"));
+  // Each start connected to its site's database and logged its access there.
+  for (const Site* site : {&a_, &b_}) {
+    EXPECT_EQ(site->Rows("Control_Acceso").size(), 1u);
+    EXPECT_TRUE(site->Rows("AUX_ERR").empty());
+  }
+}
+
+TEST_F(MasterDataE2e, ASiteWithoutItsDatabaseRunsNoJob) {
+  StartServer();
+  const ProgramRun up = a_.Run("tramvel", {"@ParametroAdicional=SUBIR;@Server=LOCAL;@DbName=OTRA;@Usuario=sa;"});
+  EXPECT_EQ(up.exitCode, 2);
+  EXPECT_THAT(up.errors, HasSubstr("Cannot open database \"OTRA\" requested by the login."));
+  EXPECT_EQ(FilesIn(a_.Outbox()), Names{});
+  EXPECT_EQ(FilesIn(WebFolder()), Names{});
 }
 
 TEST_F(MasterDataE2e, WithTheServerDownTheSendFailsAndTheOutboxStaysWhole) {

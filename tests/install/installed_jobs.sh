@@ -59,4 +59,18 @@ site "$bin/tramvel" "@ParametroAdicional=DESCARGAR;$conexion"
 for tabla in "${tablas[@]}"; do
   [ -n "$(find "$work/C/RECIBIR/TESTIGO" -name "$tabla.csv")" ] || fail "no witness copy of $tabla.csv"
 done
+# Each start connected first, wrote the search definitions beside the
+# programs once and logged its access.
+[ "$(stat -c %s "$bin/consultas.dwk")" = 13222 ] || fail "the start wrote no consultas.dwk of 11 records beside the programs"
+accesos=$(/usr/bin/python3 -c 'import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute("SELECT COUNT(*) FROM Control_Acceso").fetchone()[0])' \
+  "$work/C/TRAMVEL/DATOS/LOCAL/GESTION.sqlite")
+[ "$accesos" = 2 ] || fail "the two starts left $accesos access rows, not 2"
+
+# Without its database a job runs nothing and ends with status 2.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u TRAMVEL_INI TRAMVEL_DRIVE_C="$work/C" TEMP="$work/tmp" TMP="$work/tmp" \
+  timeout 60 "$bin/tramvel" "@ParametroAdicional=SUBIR;@Server=LOCAL;@DbName=OTRA;@Usuario=sa;" >"$work/otra.log" 2>&1 || status=$?
+[ "$status" = 2 ] || fail "a job without its database ended with status $status, not 2"
+grep -q 'Cannot open database "OTRA"' "$work/otra.log" || fail "a job without its database did not say why: $(cat "$work/otra.log")"
+
 echo "installed_jobs: both jobs ran from $bin"

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "BaseEmbebida.h"
 #include "RunProgram.h"
 #include "StandIns.h"
 #include "TempFolder.h"
@@ -11,15 +12,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string kConexion = "@Server=SRV01;@DbName=GESTION;@Usuario=ana;@Password=x;";
+
 // The built program copied into a program folder whose path holds a blank,
-// with stand-ins beside it, run as a scheduled task would run it.
+// with stand-ins beside it and its embedded database GESTION on the server
+// SRV01, run as a scheduled task would run it.
 class AutomaticRun : public ::testing::Test {
  protected:
   AutomaticRun() {
     InstallOutsidePrograms(programs);
     fs::copy_file(ProgramDir() / "tramvel", programs / "tramvel");
     WriteFile(programs / "RO000vu.INI", "[FTP]\nServidor=127.0.0.1:2121\n");
-    fs::create_directories(temp.path() / "C");
+    CrearBaseConTablas((temp.path() / "C" / "TRAMVEL" / "DATOS" / "SRV01").string(), "GESTION");
   }
 
   ProgramRun Tramvel(const std::vector<std::string>& args) {
@@ -51,9 +55,24 @@ TEST_F(AutomaticRun, UploadsFromARealCommandLineAndExitsZero) {
       << run.output;
   EXPECT_NE(run.output.find("\n*********************************************\n"), std::string::npos);
   EXPECT_TRUE(run.errors.empty()) << run.errors;
+  // The start wrote the search definitions and logged the access.
+  EXPECT_EQ(fs::file_size(programs / "consultas.dwk"), 13222u);
+  const auto base = ado::OpenSqliteConnection((temp.path() / "C" / "TRAMVEL" / "DATOS" / "SRV01").string(), "GESTION");
+  const auto filas = base->Execute("SELECT Usuario, Formulario, NombreUsuario FROM Control_Acceso");
+  ASSERT_FALSE(filas->Eof());
+  EXPECT_EQ(filas->Fields("Usuario").Value().ToText(), "ANA");
+  EXPECT_EQ(filas->Fields("Formulario").Value().ToText(), "TRAMVEL");
+  filas->MoveNext();
+  EXPECT_TRUE(filas->Eof());
 }
 
+// The site's database lies outside the drive here, so that the drive's
+// folder can be missing altogether, as on a machine where nothing has run.
 TEST_F(AutomaticRun, AFirstJobOnAFreshMachineMakesTheDriveFolder) {
+  const fs::path datos = temp.path() / "datos";
+  WriteFile(programs / "RO000vu.INI",
+            "[FTP]\nServidor=127.0.0.1:2121\n[BaseDeDatos]\nCarpeta=" + datos.string() + "\n");
+  CrearBaseConTablas((datos / "SRV01").string(), "GESTION");
   fs::remove_all(temp.path() / "C");
   const ProgramRun run =
       Tramvel({"@ParametroAdicional=SUBIR;@Server=SRV01;@DbName=GESTION;@Usuario=ana;@Password=x;"});
@@ -88,23 +107,33 @@ TEST_F(AutomaticRun, DownloadsFromARealCommandLine) {
 
 TEST_F(AutomaticRun, AFailedSendExitsOneAndAMissingClientSaysSoOnStandardError) {
   InstallStandIn(programs, "zariz.exe", 4);
-  ProgramRun run = Tramvel({"@ParametroAdicional=SUBIR;"});
+  ProgramRun run = Tramvel({"@ParametroAdicional=SUBIR;" + kConexion});
   ASSERT_TRUE(run.exitedNormally);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.output.find("Error al enviar el : TODOS\n"), std::string::npos);
 
   fs::remove(programs / "zariz.exe");
-  run = Tramvel({"@ParametroAdicional=SUBIR;"});
+  run = Tramvel({"@ParametroAdicional=SUBIR;" + kConexion});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.errors.find("NO SE ENCUENTRA EL CLIENTE FTP ZARIZ"), std::string::npos);
 }
 
 TEST_F(AutomaticRun, WithoutAJobOrADisplayNothingRuns) {
-  const ProgramRun run = Tramvel({"@Menu=VENTAS;"});
+  const ProgramRun run = Tramvel({"@Menu=VENTAS;" + kConexion});
   ASSERT_TRUE(run.exitedNormally);
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.errors.find("no display"), std::string::npos);
   EXPECT_TRUE(RecordedCommandLines(programs).empty());
+}
+
+TEST_F(AutomaticRun, WithoutItsDatabaseAJobExitsTwoWithTheConnectionsMessage) {
+  const ProgramRun run = Tramvel({"@ParametroAdicional=SUBIR;@Server=SRV01;@DbName=NOEXISTE;@Usuario=ana;"});
+  ASSERT_TRUE(run.exitedNormally);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.errors.find("Cannot open database \"NOEXISTE\" requested by the login."), std::string::npos)
+      << run.errors;
+  EXPECT_TRUE(RecordedCommandLines(programs).empty());
+  EXPECT_FALSE(fs::exists(programs / "consultas.dwk"));
 }
 
 TEST_F(AutomaticRun, HelpNamesTheParametersAndTheConfiguration) {

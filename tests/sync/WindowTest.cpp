@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "SyncFixture.h"
+#include "ado/sqlite/SqliteEngine.h"
 #include "sync/Form1.h"
 
 namespace tramvel::testing {
@@ -101,10 +102,13 @@ TEST_F(Window, TheLaunchParameterChoosesTheMode) {
       {"@ParametroAdicional=subir;", true}, {"@parametroadicional=Subir;", true}, {"@ParametroAdicional=SUBIRR;", false},
       {"@ParametroAdicional=X;", false},    {"@ParametroAdicional=;", false},     {"@Menu=VENTAS;", false},
   };
+  ado::CreateSqliteDatabase(platform.NativePath("C:\\TRAMVEL\\DATOS\\SRV01"), "GESTION");
   for (const Case& c : cases) {
     fs::remove(programs / "standin.log");
-    platform.SetCommandLine(c.line);
-    Form1 form(programa);
+    platform.SetCommandLine(std::string(c.line) + "@Server=SRV01;@DbName=GESTION;@Usuario=ana;@Password=x;");
+    // A session already connected would keep the parameters of the first start.
+    ProgramState inicio(platform);
+    Form1 form(inicio);
     const auto status = form.Form_Load();
     EXPECT_EQ(status.has_value(), c.automatic) << c.line;
     EXPECT_EQ(Recorded().empty(), !c.automatic) << c.line;
@@ -112,6 +116,18 @@ TEST_F(Window, TheLaunchParameterChoosesTheMode) {
       EXPECT_EQ(*status, 0);
     }
   }
+}
+
+TEST_F(Window, WithoutItsDatabaseTheProgramEndsAtOnceInEitherMode) {
+  for (const char* parametro : {"@ParametroAdicional=SUBIR;", ""}) {
+    platform.SetCommandLine(std::string(parametro) + "@Server=SRV01;@DbName=NOEXISTE;@Usuario=ana;@Password=x;");
+    ProgramState otro(platform);
+    Form1 form(otro);
+    EXPECT_EQ(form.Form_Load(), 2) << parametro;
+  }
+  EXPECT_TRUE(Recorded().empty());
+  ASSERT_EQ(platform.Operator().Boxes().size(), 2u);
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("Cannot open database \"NOEXISTE\""), std::string::npos);
 }
 
 }  // namespace
