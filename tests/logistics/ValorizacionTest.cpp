@@ -2,6 +2,7 @@
 
 #include "CaseName.h"
 #include "EmbeddedFixture.h"
+#include "RecordingEngine.h"
 #include "platform/MessageBoxStyle.h"
 
 namespace tramvel::testing {
@@ -90,6 +91,28 @@ TEST_F(Valorizacion, IgnoringAFailedLineGoesOnWithTheNext) {
   // 28, then the line whose Cantidad cannot be read adds nothing, then 12.
   EXPECT_EQ(dll.ImportePorArticulo("NULO", "N"), Currency::FromInteger(40));
   EXPECT_EQ(platform.Boxes().size(), 1u);
+}
+
+// A lookup that fails is passed over silently, and its line must not take
+// the tariffs of the line before it.
+TEST(ValorizacionGrabada, ALineWhoseLookupFailsIsValuedAtZero) {
+  TempFolder temp;
+  TestPlatform platform{temp.str()};
+  RecordingEngine engine;
+  engine.Answer("Select * from Ql_ConsValorizado03",
+                {{"Fecha_Comprobante", "Proveedor", "TIPO_VEHICULO", "IdCategoria", "IdArticulo", "Saldo", "Cantidad",
+                  "Devolucion", "ARETORNAR"},
+                 {{"06/05/2014", "P1", "V1", "C1", "A1", 6.0, 10.0, 4.0, 0},
+                  {"06/05/2014", "P1", "V1", "C1", "A2", 6.0, 10.0, 4.0, 0}}});
+  engine.Report("Select * From TA_Tarifas_Articulos", {{1205, "Transaction was deadlocked", "server"}});
+  engine.Answer("Select * From TA_Tarifas_Articulos where TipoTarifa = 'N' and Proveedor = 'P1' and IdTipoVehiculo "
+                "= 'V1' and IdCategoria = 'C1' and IdArticulo = 'A1'",
+                {{"TarifaIda", "TarifaVuelta"}, {{Currency::FromDouble(1.5), Currency::FromDouble(0.5)}}});
+  Dll_SYD dll(platform, engine.Connect());
+  EXPECT_EQ(dll.ImportePorArticulo("V1", "N"), Currency::FromInteger(12));
+  // The failed test for a row counts as a row found: no wider lookup follows.
+  EXPECT_EQ(engine.SentStartingWith("Select * From TA_Tarifas_Articulos").size(), 2u);
+  EXPECT_TRUE(platform.Boxes().empty());
 }
 
 }  // namespace
