@@ -27,6 +27,12 @@ std::string FormaConSigno(double numero) { return (numero < 0 ? "" : " ") + ado:
 
 }  // namespace
 
+void Dll_SYD::ActualizaConsolidadoOrdenes() {
+  std::string desde = "1";
+  std::string hasta = "999999";
+  ActualizaConsolidadoOrdenes(desde, hasta);
+}
+
 void Dll_SYD::ActualizaConsolidadoOrdenes(std::string& OrdenDeCarga_Desde, std::string& OrdenDeCarga_Hasta,
                                           const std::string& /*ListaDeOrdenes*/, bool SinSaldos) {
   int16_t detener = 0;

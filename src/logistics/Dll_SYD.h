@@ -99,6 +99,8 @@ class Dll_SYD {
   // "ActualizaConsolidadoOrdenes".
   void ActualizaConsolidadoOrdenes(std::string& OrdenDeCarga_Desde, std::string& OrdenDeCarga_Hasta,
                                    const std::string& ListaDeOrdenes = {}, bool SinSaldos = false);
+  // The same over the default range, orders "1" to "999999".
+  void ActualizaConsolidadoOrdenes();
 
   // ----- file helpers and reception witness -----
 

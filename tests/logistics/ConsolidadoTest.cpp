@@ -99,6 +99,14 @@ TEST_F(Consolidado, AStopAfterTheFirstMessageOfAnOrderLeavesTheRestUntouched) {
   EXPECT_EQ(Wait().back(), "close ");
 }
 
+TEST_F(Consolidado, WithoutArgumentsTheRangeIsOneTo999999) {
+  platform.StopWaitAt(2);
+  dll.ActualizaConsolidadoOrdenes();
+  EXPECT_EQ(Exec(), Lines{"exec dw_consolidaordenes1 1, 1"});
+  EXPECT_EQ(Wait()[1], "update Espero por favor...|1|999999");
+  EXPECT_EQ(Wait()[2], "update Orden de Carga|1 Procesando:  1|1 de 999999");
+}
+
 TEST_F(Consolidado, AFirstOrderBeyondTheLastRunsOnlyTheClosingCall) {
   std::string desde = "5";
   std::string hasta = "3";
