@@ -1,5 +1,6 @@
 #include "SydLogistica.h"
 
+#include <cmath>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -13,6 +14,8 @@
 
 namespace tramvel::syd {
 namespace {
+
+constexpr double kMayorOrden = 2147483647;
 
 int Uso(const std::string& texto) {
   std::cerr << "syd: " << texto << "\n";
@@ -118,8 +121,13 @@ int ActualizaConsolidado(Dll_SYD& dll, const std::vector<std::string>& args) {
   // The operation's own default range visits 999,999 orders: the range is
   // always asked for.
   if (args.size() < 2 || args.size() > 3) return Uso("actualiza-consolidado takes DESDE HASTA [SI|NO]");
+  // Load orders are whole numbers of the database's int columns; a larger
+  // one could not even be counted one by one in the operation's counter.
   for (std::size_t i = 0; i < 2; ++i) {
-    if (!Numero(args[i])) return Uso("actualiza-consolidado: '" + args[i] + "' is not an order number");
+    const std::optional<double> orden = Numero(args[i]);
+    if (!orden || *orden != std::floor(*orden) || *orden < 0 || *orden > kMayorOrden) {
+      return Uso("actualiza-consolidado: '" + args[i] + "' is not an order number");
+    }
   }
   bool sinSaldos = false;
   if (args.size() == 3) {

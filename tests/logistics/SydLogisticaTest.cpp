@@ -131,6 +131,8 @@ TEST_F(SydLogistica, ABadCommandLineExitsTwo) {
            {"actualiza-consolidado", "1"},
            {"actualiza-consolidado", "uno", "2"},
            {"actualiza-consolidado", "1", "2", "quizas"},
+           {"actualiza-consolidado", "1", "1e16"},
+           {"actualiza-consolidado", "1.5", "2"},
        }) {
     EXPECT_EQ(Syd(args).exitCode, 2) << args[0];
   }
