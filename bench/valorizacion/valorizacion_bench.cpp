@@ -38,8 +38,9 @@ void Llenar(tramvel::ado::Connection& db, int lineas, int articulos) {
                  std::to_string(y) + "-01-01', 1.5, 0.5)");
     }
   }
-  db.Execute("INSERT INTO MV_RUTEOCAB (IdComprobante, Nro_Viaje, Fecha, Proveedor, TIPO_VEHICULO) VALUES ('R1', 'V1', "
-             "'2014-05-06', 'P1', 'V1')");
+  db.Execute(
+      "INSERT INTO MV_RUTEOCAB (IdComprobante, Nro_Viaje, Fecha, Proveedor, TIPO_VEHICULO) VALUES ('R1', 'V1', "
+      "'2014-05-06', 'P1', 'V1')");
   for (int l = 0; l < lineas; ++l) {
     db.Execute("INSERT INTO MV_RUTEO (IdRemito, IdArticulo, UD, Cantidad, Devolucion) VALUES (1, '" +
                Articulo(l % articulos) + "', 'U', 10, 4)");

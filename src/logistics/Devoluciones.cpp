@@ -16,10 +16,10 @@ void Reabrir(ado::Recordset& recordset, const std::string& sql, ado::Connection&
 }  // namespace
 
 void Dll_SYD::TraerDevoluciones(const std::string& NroViaje, ado::Recordset& LrcsTmp) {
-  Reabrir(LrcsTmp,
-          "Select * From Ql_DevolPendiente Where Nro_Viaje = '" + ComillasDobladas(NroViaje) +
-              "' ORDER BY IDCOMPROBANTE",
-          Sesion().Conexion());
+  Reabrir(
+      LrcsTmp,
+      "Select * From Ql_DevolPendiente Where Nro_Viaje = '" + ComillasDobladas(NroViaje) + "' ORDER BY IDCOMPROBANTE",
+      Sesion().Conexion());
 }
 
 void Dll_SYD::TraerDevolucionesCons(const std::string& NroViaje, ado::Recordset& LrcsTmp) {

@@ -32,8 +32,7 @@ class Dll_SYD {
       : platform_(platform), attendance_(attendance) {}
   // An object whose session works on `conexion`, an open connection over an
   // engine of the caller's choosing, instead of one OpenADOServer opens.
-  Dll_SYD(Platform& platform, std::unique_ptr<ado::Connection> conexion,
-          Attendance attendance = Attendance::kOperator);
+  Dll_SYD(Platform& platform, std::unique_ptr<ado::Connection> conexion, Attendance attendance = Attendance::kOperator);
   Dll_SYD(const Dll_SYD&) = delete;
   Dll_SYD& operator=(const Dll_SYD&) = delete;
 

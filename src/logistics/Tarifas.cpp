@@ -98,9 +98,7 @@ bool Dll_SYD::ExisteTarifaArticulo(const std::string& TipoTarifa, const std::str
       return;
     }
     std::unique_ptr<ado::Recordset> rs;
-    pasos([&] {
-      Sesion().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-    });
+    pasos([&] { Sesion().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true); });
     pasos([&] { existe = !Abierto(rs).Bof(); });
     pasos([&] { Sesion().CerrarRecordset(rs); });
   });

@@ -21,13 +21,14 @@ Currency Dll_SYD::ImportePorArticulo(const std::string& NroViaje, const std::str
   if (RecortarBlancos(NroViaje).empty()) return Currency();
   Currency total;
   std::unique_ptr<ado::Recordset> rs;
-  StepRunner pasos(
-      [&](const Failure& error) { return FromDialogAnswer(Util().ManejarError(error, std::nullopt, "ObtieneImporte")); });
+  StepRunner pasos([&](const Failure& error) {
+    return FromDialogAnswer(Util().ManejarError(error, std::nullopt, "ObtieneImporte"));
+  });
   const bool completo = pasos.Run([&] {
     pasos([&] {
       Sesion().AbrirRecordset(
-          "Select * from Ql_ConsValorizado03 where Nro_Comprobante = '" + ComillasDobladas(NroViaje) + "'", rs,
-          nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+          "Select * from Ql_ConsValorizado03 where Nro_Comprobante = '" + ComillasDobladas(NroViaje) + "'", rs, nullptr,
+          ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
     });
     const auto campo = [&](const char* nombre) -> const ado::Variant& { return Abierto(rs).Fields(nombre).Value(); };
     if (pasos.If([&] { return !Abierto(rs).Eof(); })) {

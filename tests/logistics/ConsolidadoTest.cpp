@@ -143,8 +143,7 @@ TEST_F(ConsolidadoEmbebido, TheMissingProcedureIsShownAndAbortEndsTheRun) {
   dll.ActualizaConsolidadoOrdenes(desde, hasta);
   ASSERT_EQ(platform.Boxes().size(), 1u);
   EXPECT_EQ(platform.Boxes()[0].title, "ActualizaConsolidadoOrdenes");
-  EXPECT_NE(platform.Boxes()[0].text.find("Could not find stored procedure 'dw_consolidaordenes1'."),
-            std::string::npos)
+  EXPECT_NE(platform.Boxes()[0].text.find("Could not find stored procedure 'dw_consolidaordenes1'."), std::string::npos)
       << platform.Boxes()[0].text;
   EXPECT_EQ(platform.WaitEvents().back().what, "close");
   EXPECT_EQ(desde, "1");

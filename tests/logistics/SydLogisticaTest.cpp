@@ -31,9 +31,11 @@ std::string Datos() {
       "INSERT INTO MV_RUTEO (IdRemito, IdArticulo, UD, Cantidad, Devolucion) VALUES (1, '" + caja + "', 'U', 10, 4)",
       "INSERT INTO TA_DISTLOCALIDADES (LOCALIDAD, Distancia) VALUES ('TANDIL', 360.5)",
       "INSERT INTO TA_TARIFAS_ARTICULOS (TipoTarifa, Proveedor, IdTipoVehiculo, IdCategoria, IdArticulo, Fecha, "
-      "TarifaIda, TarifaVuelta) VALUES ('N', '    P1', '  V1', '  C1', '" + envase + "', '2014-01-01', 1.5, 0.5)",
+      "TarifaIda, TarifaVuelta) VALUES ('N', '    P1', '  V1', '  C1', '" +
+          envase + "', '2014-01-01', 1.5, 0.5)",
       "INSERT INTO TA_TARIFAS_ARTICULOS (TipoTarifa, Proveedor, IdTipoVehiculo, IdCategoria, IdArticulo, Fecha, "
-      "TarifaIda, TarifaVuelta) VALUES ('N', '', '', '', '" + caja + "', '2014-01-01', 1, 0.25)",
+      "TarifaIda, TarifaVuelta) VALUES ('N', '', '', '', '" +
+          caja + "', '2014-01-01', 1, 0.25)",
   };
   std::string script;
   for (const std::string& sentencia : sentencias) script += sentencia + "\r\nGO\r\n";
@@ -56,10 +58,9 @@ class SydLogistica : public ::testing::Test {
   static void TearDownTestSuite() { base_.reset(); }
 
   static ProgramRun Run(const TempFolder& folder, const std::vector<std::string>& args) {
-    return RunProgram((ProgramDir() / "syd").string(), args,
-                      {{"TRAMVEL_DRIVE_C", folder.str()},
-                       {"TRAMVEL_INI", std::nullopt},
-                       {"TEMP", (folder.path() / "tmp").string()}});
+    return RunProgram(
+        (ProgramDir() / "syd").string(), args,
+        {{"TRAMVEL_DRIVE_C", folder.str()}, {"TRAMVEL_INI", std::nullopt}, {"TEMP", (folder.path() / "tmp").string()}});
   }
 
   static ProgramRun Syd(std::vector<std::string> args) {
@@ -82,12 +83,13 @@ TEST_F(SydLogistica, EachOperationPrintsItsResult) {
       {{"traer-devoluciones", "V'1"},
        0,
        "Nro_Viaje,IDCOMPROBANTE,IdRemito,CODIGO_CLIENTE,SUCURSAL_CLIENTE,IdArticulo,UD,Cantidad,Devolucion\r\n"
-       "V'1,R1,1,C1,01," + envase + ",U,10,4\r\nV'1,R1,1,C1,01," + Utilidades::FormatoCodigo("CAJA", 25) +
-           ",U,10,4\r\n"},
+       "V'1,R1,1,C1,01," +
+           envase + ",U,10,4\r\nV'1,R1,1,C1,01," + Utilidades::FormatoCodigo("CAJA", 25) + ",U,10,4\r\n"},
       {{"traer-devoluciones-cons", "V'1"},
        0,
        "IdComprobante_Origen,IDCOMPROBANTE,IdRemito,CODIGO_CLIENTE,SUCURSAL_CLIENTE,IdArticulo,UD,Cantidad,"
-       "Devolucion,Pendiente\r\nV'1,R1,1,C1,01," + envase + ",U,10,4,6\r\n"},
+       "Devolucion,Pendiente\r\nV'1,R1,1,C1,01," +
+           envase + ",U,10,4,6\r\n"},
       {{"busca-distancia", "1"}, 0, "360.5\nTANDIL\n"},
       {{"busca-distancia", "2"}, 0, "0\n\n"},
       {{"importe-del-articulo", "N", "06/05/2014", "    P1", "  V1", "  C1", envase, "10"}, 0, "1.5\n0.5\n"},

@@ -69,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, Valuation,
                                            Caso{"no tariff after a line with one", "SINTAR", 28, 1},
                                            Caso{"no tariff as the first line", "SINTAR1", 0, 1},
                                            Caso{"trip number with a quote", "O'HARA", 12, 0},
-                                           Caso{"no lines", "NINGUNO", 0, 0},
-                                           Caso{"blank trip number", "  ", 0, 0}),
+                                           Caso{"no lines", "NINGUNO", 0, 0}, Caso{"blank trip number", "  ", 0, 0}),
                          [](const auto& c) { return test::CaseName(c.param.name, c.index); });
 
 TEST_F(Valorizacion, AbortReturnsZeroEvenAfterLinesWereAdded) {
@@ -99,15 +98,15 @@ TEST(ValorizacionGrabada, ALineWhoseLookupFailsIsValuedAtZero) {
   TempFolder temp;
   TestPlatform platform{temp.str()};
   RecordingEngine engine;
-  engine.Answer("Select * from Ql_ConsValorizado03",
-                {{"Fecha_Comprobante", "Proveedor", "TIPO_VEHICULO", "IdCategoria", "IdArticulo", "Saldo", "Cantidad",
-                  "Devolucion", "ARETORNAR"},
-                 {{"06/05/2014", "P1", "V1", "C1", "A1", 6.0, 10.0, 4.0, 0},
-                  {"06/05/2014", "P1", "V1", "C1", "A2", 6.0, 10.0, 4.0, 0}}});
+  engine.Answer("Select * from Ql_ConsValorizado03", {{"Fecha_Comprobante", "Proveedor", "TIPO_VEHICULO", "IdCategoria",
+                                                       "IdArticulo", "Saldo", "Cantidad", "Devolucion", "ARETORNAR"},
+                                                      {{"06/05/2014", "P1", "V1", "C1", "A1", 6.0, 10.0, 4.0, 0},
+                                                       {"06/05/2014", "P1", "V1", "C1", "A2", 6.0, 10.0, 4.0, 0}}});
   engine.Report("Select * From TA_Tarifas_Articulos", {{1205, "Transaction was deadlocked", "server"}});
-  engine.Answer("Select * From TA_Tarifas_Articulos where TipoTarifa = 'N' and Proveedor = 'P1' and IdTipoVehiculo "
-                "= 'V1' and IdCategoria = 'C1' and IdArticulo = 'A1'",
-                {{"TarifaIda", "TarifaVuelta"}, {{Currency::FromDouble(1.5), Currency::FromDouble(0.5)}}});
+  engine.Answer(
+      "Select * From TA_Tarifas_Articulos where TipoTarifa = 'N' and Proveedor = 'P1' and IdTipoVehiculo "
+      "= 'V1' and IdCategoria = 'C1' and IdArticulo = 'A1'",
+      {{"TarifaIda", "TarifaVuelta"}, {{Currency::FromDouble(1.5), Currency::FromDouble(0.5)}}});
   Dll_SYD dll(platform, engine.Connect());
   EXPECT_EQ(dll.ImportePorArticulo("V1", "N"), Currency::FromInteger(12));
   // The failed test for a row counts as a row found: no wider lookup follows.
