@@ -9,6 +9,7 @@ namespace tramvel {
 namespace {
 
 constexpr int16_t kAnchoDeposito = 4;
+constexpr int32_t kTipoNoCoincide = 13;
 
 // An order number as the text gives it: the number at its start, blanks,
 // tabs and line feeds anywhere in it not counting (VB's Val).
@@ -18,6 +19,16 @@ double NumeroDeOrden(const std::string& texto) {
     if (c != ' ' && c != '\t' && c != '\n') sinBlancos.push_back(c);
   }
   return Val(sinBlancos);
+}
+
+// The range statements put the caller's texts into the SQL unquoted, as
+// the numbers the procedures take: anything else is refused before it
+// reaches the database.
+const std::string& ComoNumero(const std::string& orden) {
+  if (!ado::ParseNumberText(orden)) {
+    throw Failure(kTipoNoCoincide, "La orden de carga '" + orden + "' no es un número", "Dll_SYD");
+  }
+  return orden;
 }
 
 // The counter as CStr writes it ("12") and as Str writes it, with a place
@@ -55,8 +66,12 @@ void Dll_SYD::ActualizaConsolidadoOrdenes(std::string& OrdenDeCarga_Desde, std::
       Espera().Mensaje(ignorado, "Espero por favor...", OrdenDeCarga_Desde, OrdenDeCarga_Hasta);
     });
     if (SinSaldos) {
-      pasos([&] { ejecutar("dw_consolidaordenes1", OrdenDeCarga_Desde, OrdenDeCarga_Hasta, false); });
-      pasos([&] { ejecutar("dw_consolidaordenes3", OrdenDeCarga_Desde, OrdenDeCarga_Hasta, true); });
+      pasos([&] {
+        ejecutar("dw_consolidaordenes1", ComoNumero(OrdenDeCarga_Desde), ComoNumero(OrdenDeCarga_Hasta), false);
+      });
+      pasos([&] {
+        ejecutar("dw_consolidaordenes3", ComoNumero(OrdenDeCarga_Desde), ComoNumero(OrdenDeCarga_Hasta), true);
+      });
     }
     double primero = 0;
     double ultimo = 0;

@@ -94,8 +94,9 @@ class Dll_SYD {
   // window, whose stop button ends the run. On a normal end the two
   // arguments hold the range's first and last numbers; after a stop or a
   // failure given up, the order being processed. `ListaDeOrdenes` takes no
-  // part. Failures are shown with the routine name
-  // "ActualizaConsolidadoOrdenes".
+  // part. The range goes into the whole-range statements as numbers: a range
+  // text that is not one fails there with 13. Failures are shown with the
+  // routine name "ActualizaConsolidadoOrdenes".
   void ActualizaConsolidadoOrdenes(std::string& OrdenDeCarga_Desde, std::string& OrdenDeCarga_Hasta,
                                    const std::string& ListaDeOrdenes = {}, bool SinSaldos = false);
   // The same over the default range, orders "1" to "999999".

@@ -83,6 +83,21 @@ TEST_F(Consolidado, WithoutBalancesTheWholeRangeGoesThroughOneAndThreeFirst) {
                     }));
 }
 
+TEST_F(Consolidado, ARangeThatIsNotANumberNeverReachesTheDatabase) {
+  platform.QueueAnswers({mb::kIgnore, mb::kIgnore});
+  std::string desde = "2; DROP TABLE MV_RUTEOCAB";
+  std::string hasta = "2";
+  dll.ActualizaConsolidadoOrdenes(desde, hasta, "", true);
+  EXPECT_EQ(Exec(), (Lines{
+                        "exec dw_consolidaordenes1 2, 2",
+                        "exec dw_consolidaordenes3 2, 2, '  01'",
+                        "exec dw_consolidaordenes5 2, 2, '  01'",
+                        "exec dw_consolidaordenes2 2, 2, '  01'",
+                    }));
+  ASSERT_EQ(platform.Boxes().size(), 2u);
+  EXPECT_NE(platform.Boxes()[0].text.find("no es un número"), std::string::npos) << platform.Boxes()[0].text;
+}
+
 TEST_F(Consolidado, AStopAfterTheFirstMessageOfAnOrderLeavesTheRestUntouched) {
   platform.StopWaitAt(5);  // the first message of order 2
   std::string desde = "1";
