@@ -150,6 +150,9 @@ CREATE TABLE TA_TARIFAS_ARTICULOS (
     TarifaVuelta MONEY NULL,
     CONSTRAINT PK_TA_TARIFAS_ARTICULOS PRIMARY KEY (TipoTarifa, Proveedor, IdTipoVehiculo, IdCategoria, IdArticulo, Fecha)
 )
+-- Every tariff lookup names the tariff type and the article and takes the
+-- latest Fecha; the key serves only the lookup that names all five codes.
+CREATE INDEX IX_TA_TARIFAS_ARTICULOS_Articulo ON TA_TARIFAS_ARTICULOS (TipoTarifa, IdArticulo, Fecha)
 GO
 
 -- One row per delivery note: its document, the trip that carries it (with

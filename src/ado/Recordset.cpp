@@ -184,6 +184,16 @@ int Recordset::CursorType() const { return cursorType_; }
 
 int Recordset::LockType() const { return lockType_; }
 
+void Recordset::SetCursorType(int cursorType) {
+  if (open_) detail::RaiseAdo(adoerror::kObjectOpen, kSource);
+  cursorType_ = cursorType;
+}
+
+void Recordset::SetLockType(int lockType) {
+  if (open_) detail::RaiseAdo(adoerror::kObjectOpen, kSource);
+  lockType_ = lockType;
+}
+
 void Recordset::RequireOpen() const {
   if (!open_) detail::RaiseAdo(adoerror::kObjectClosed, kSource);
 }

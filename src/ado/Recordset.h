@@ -98,8 +98,12 @@ class Recordset {
   void Close();
 
   int State() const;  // adStateClosed or adStateOpen
+  // The types the next Open takes from a caller that passes the recordset's
+  // own; settable while closed only (3705 when open), as in ADO.
   int CursorType() const;
   int LockType() const;
+  void SetCursorType(int cursorType);
+  void SetLockType(int lockType);
 
   // Before the first row / after the last; both when there is no row.
   bool Bof() const;

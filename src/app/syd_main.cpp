@@ -18,6 +18,7 @@
 #include "ado/sqlite/SqliteEngine.h"
 #include "startup/LaunchParameters.h"
 #include "SydEsquema.h"
+#include "SydLogistica.h"
 
 namespace {
 
@@ -50,9 +51,29 @@ Subcommands:
                                            --confirmar; exit 1 when it stops short
   estado-esquema                           prints the schema date, the upgrade step it
                                            keys and how many steps remain
+  traer-devoluciones NRO_VIAJE             prints the trip's pending returns of goods
+                                           (Ql_DevolPendiente) as CSV with a header row
+  traer-devoluciones-cons NRO_VIAJE        the same for empty containers
+                                           (Ql_DevolVaciosPendientes)
+  busca-distancia ID_DEL_REMITO            prints the delivery's distance, then the
+                                           locality it is of
+  importe-del-articulo TIPO VIGENCIA PROVEEDOR VEHICULO CATEGORIA ITEM CANTIDAD
+                                           prints the outbound tariff, then the return
+                                           tariff; both 0, and exit 1, without a tariff
+  existe-tarifa TIPO VIGENCIA PROVEEDOR VEHICULO CATEGORIA ARTICULO
+                                           prints SI or NO; an empty text ("") leaves
+                                           a criterion out (ARTICULO is required)
+  importe-por-articulo NRO_VIAJE TIPO      prints the freight of the trip
+  actualiza-consolidado DESDE HASTA [SI|NO]
+                                           runs the consolidation procedures for the
+                                           load orders DESDE to HASTA (SI: the whole
+                                           range first without balances), progress on
+                                           standard error, then prints the range back
 
 A script named without a folder is looked for in the program folder. Errors of
 a script's batches are written to Script<h><m><s>.TXT in the temporary folder.
+Amounts and distances are printed with a point for decimals; CSV is RFC 4180,
+lines ending in CR LF.
 
 Paths are the system's Windows paths (C:\RECIBIR\A.TXT); TRAMVEL_DRIVE_C names
 the folder that stands for drive C:. Messages for the operator go to standard
@@ -194,6 +215,11 @@ int VerificarCampos(Invocacion& in) { return tramvel::syd::VerificarCampos(in.pl
 
 int EstadoEsquema(Invocacion& in) { return tramvel::syd::EstadoEsquema(in.dll, in.args); }
 
+template <int (*operacion)(Dll_SYD&, const std::vector<std::string>&)>
+int Logistica(Invocacion& in) {
+  return operacion(in.dll, in.args);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -226,6 +252,13 @@ int main(int argc, char** argv) {
       {"cfg", Cfg},
       {"verificar-campos", VerificarCampos},
       {"estado-esquema", EstadoEsquema},
+      {"traer-devoluciones", Logistica<tramvel::syd::TraerDevoluciones>},
+      {"traer-devoluciones-cons", Logistica<tramvel::syd::TraerDevolucionesCons>},
+      {"busca-distancia", Logistica<tramvel::syd::BuscaDistancia>},
+      {"importe-del-articulo", Logistica<tramvel::syd::ImporteDelArticulo>},
+      {"existe-tarifa", Logistica<tramvel::syd::ExisteTarifa>},
+      {"importe-por-articulo", Logistica<tramvel::syd::ImportePorArticulo>},
+      {"actualiza-consolidado", Logistica<tramvel::syd::ActualizaConsolidado>},
   };
   const auto it = subcomandos.find(args[0]);
   if (it == subcomandos.end()) return Fallo("unknown subcommand '" + args[0] + "'; see syd --help");

@@ -2,6 +2,10 @@
 
 namespace tramvel {
 
+Dll_SYD::Dll_SYD(Platform& platform, std::unique_ptr<ado::Connection> conexion) : Dll_SYD(platform) {
+  Sesion().Conexion(std::move(conexion));
+}
+
 Utilidades& Dll_SYD::Util() {
   if (!utilidades_) utilidades_ = std::make_unique<Utilidades>(platform_);
   return *utilidades_;

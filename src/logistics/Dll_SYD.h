@@ -8,11 +8,13 @@
 #include "common/components/SesionDatos.h"
 #include "common/components/Utilidades.h"
 #include "common/components/VentanaEspera.h"
+#include "ado/Currency.h"
 
 namespace tramvel {
 
 namespace ado {
 class Connection;
+class Recordset;
 }
 class Platform;
 
@@ -23,6 +25,9 @@ class Platform;
 class Dll_SYD {
  public:
   explicit Dll_SYD(Platform& platform) : platform_(platform) {}
+  // An object whose session works on `conexion`, an open connection over an
+  // engine of the caller's choosing, instead of one OpenADOServer opens.
+  Dll_SYD(Platform& platform, std::unique_ptr<ado::Connection> conexion);
   Dll_SYD(const Dll_SYD&) = delete;
   Dll_SYD& operator=(const Dll_SYD&) = delete;
 
@@ -33,6 +38,64 @@ class Dll_SYD {
   std::string gConnString;
   ado::Connection* gCnn = nullptr;  // kept for callers only
   std::string FhRegistroError;
+
+  // ----- pending returns, distances, tariffs, trip valuation, consolidation -----
+  // Values that go into the SQL text between quotes have their quotes
+  // doubled, so a value can never end its literal early.
+
+  // Reopens the caller's recordset, with the cursor and lock types set on it,
+  // on the pending returns of goods of the trip (Ql_DevolPendiente by
+  // Nro_Viaje) / of empty containers (Ql_DevolVaciosPendientes by
+  // IdComprobante_Origen), ordered by IDCOMPROBANTE. Failures reach the caller.
+  void TraerDevoluciones(const std::string& NroViaje, ado::Recordset& LrcsTmp);
+  void TraerDevolucionesCons(const std::string& NroViaje, ado::Recordset& LrcsTmp);
+
+  // The distance of the delivery note's locality (TA_DISTLOCALIDADES), or of
+  // its consignee's locality (MA_DESTINATARIOS) when its own has none; the
+  // locality looked up goes into `MaximaLocalidad` (empty, and 0 returned,
+  // for an unknown note). An `IdDelRemito` that is not a whole number is
+  // refused with failure 13 before any query. Failures reach the caller.
+  double BuscaDistancia(const std::string& IdDelRemito, std::string& MaximaLocalidad);
+  double BuscaDistancia(const std::string& IdDelRemito);
+
+  // The freight of the trip's article lines (Ql_ConsValorizado03): units
+  // charged times the sum of each line's outbound and return tariffs. A line
+  // whose tariffs cannot be found is valued at 0. Failures are shown with
+  // the routine name "ObtieneImporte"; giving up returns 0.
+  Currency ImportePorArticulo(const std::string& NroViaje, const std::string& Tipo);
+
+  // The outbound and return tariffs of an article: the latest row of
+  // TA_Tarifas_Articulos that matches tariff type, supplier, vehicle type,
+  // category and article, widening to fewer criteria (supplier, then vehicle
+  // type, then category dropped) while none matches. With no row at all the
+  // wait window closes, the operator is told, and `Ida` and `Vuelta` keep
+  // their values. Failing steps are passed over silently.
+  void ImporteDelArticulo(const std::string& TipoTarifa, const std::string& FhVigencia, const std::string& Proveedor,
+                          const std::string& TIPO_VEHICULO, const std::string& IdCategoria, const std::string& Item,
+                          double Cantidad, Currency& Ida, Currency& Vuelta);
+
+  // Whether a tariff row exists for the type and article and, where given,
+  // the date, supplier and category (codes brought to their stored widths);
+  // `Vehiculo` takes no part. With `LRCS` the caller's recordset is left
+  // open on the matching rows. A blank article is refused with a message.
+  bool ExisteTarifaArticulo(const std::string& TipoTarifa, const std::string& Vigencia, const std::string& Proveedor,
+                            const std::string& Vehiculo, const std::string& Categoria, const std::string& Articulo,
+                            ado::Recordset* LRCS = nullptr);
+
+  // Runs the consolidation procedures dw_consolidaordenes1, 3 and 5 for each
+  // load order from `OrdenDeCarga_Desde` to `OrdenDeCarga_Hasta` (with a
+  // first pass of 1 and 3 over the whole range when `SinSaldos`), then
+  // dw_consolidaordenes2 over the range, showing the progress in the wait
+  // window, whose stop button ends the run. On a normal end the two
+  // arguments hold the range's first and last numbers; after a stop or a
+  // failure given up, the order being processed. `ListaDeOrdenes` takes no
+  // part. The range goes into the whole-range statements as numbers: a range
+  // text that is not one fails there with 13. Failures are shown with the
+  // routine name "ActualizaConsolidadoOrdenes".
+  void ActualizaConsolidadoOrdenes(std::string& OrdenDeCarga_Desde, std::string& OrdenDeCarga_Hasta,
+                                   const std::string& ListaDeOrdenes = {}, bool SinSaldos = false);
+  // The same over the default range, orders "1" to "999999".
+  void ActualizaConsolidadoOrdenes();
 
   // ----- file helpers and reception witness -----
 

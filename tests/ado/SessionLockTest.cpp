@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
+#include "RecordingEngine.h"
 #include "TempFolder.h"
 #include "ado/SessionLock.h"
 #include "ado/sqlite/SqliteEngine.h"
@@ -36,31 +34,12 @@ TEST(SessionLock, OneSessionAtATimeUntilTheHolderLetsGoOrCloses) {
 }
 
 // The engine that SQL Server stands behind gets sp_getapplock, answered at once.
-class Recording final : public Engine {
- public:
-  std::vector<std::string> sent;
-  std::string Source() const override { return "test"; }
-  std::unique_ptr<RowSource> Execute(std::string_view batch, const ExecuteOptions&, ErrorList&) override {
-    sent.emplace_back(batch);
-    return nullptr;
-  }
-  std::optional<RowWritten> WriteRow(const RowWrite&, ErrorList&) override { return std::nullopt; }
-  bool TableExists(std::string_view, ErrorList&) override { return false; }
-  bool ColumnExists(std::string_view, std::string_view, ErrorList&) override { return false; }
-  std::string DefaultDatabase() const override { return "DEMO"; }
-  void SetDefaultDatabase(const std::string&, ErrorList&) override {}
-  void SetCommandTimeout(int) override {}
-  void SetIsolationLevel(int) override {}
-  std::string Literal(const Variant&) const override { return "NULL"; }
-};
-
 TEST(SessionLock, OnSqlServerAsksForAnApplicationLockOwnedByTheSession) {
-  auto engine = std::make_unique<Recording>();
-  Recording& recording = *engine;
-  Connection connection(std::move(engine));
-  EXPECT_EQ(SessionLock::TryAcquire(connection, "it's"), nullptr);  // no result: not granted
-  ASSERT_EQ(recording.sent.size(), 1u);
-  EXPECT_EQ(recording.sent[0],
+  tramvel::testing::RecordingEngine recording;
+  auto connection = recording.Connect();
+  EXPECT_EQ(SessionLock::TryAcquire(*connection, "it's"), nullptr);  // no result: not granted
+  ASSERT_EQ(recording.Sent().size(), 1u);
+  EXPECT_EQ(recording.Sent()[0],
             "DECLARE @r int\r\nEXEC @r = sp_getapplock @Resource = N'it''s', @LockMode = 'Exclusive', "
             "@LockOwner = 'Session', @LockTimeout = 0\r\nSELECT @r");
 }

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
-#include "TestPlatform.h"
-#include "logistics/Dll_SYD.h"
+#include "EmbeddedFixture.h"
 #include "platform/MessageBoxStyle.h"
 #include "ado/Connection.h"
 #include "ado/sqlite/SqliteEngine.h"
@@ -12,26 +10,9 @@ namespace {
 
 // A connected object on an embedded database whose TA_CONFIGURACION has no
 // row yet.
-class CfgTest : public ::testing::Test {
+class CfgTest : public EmbeddedFixture {
  protected:
-  CfgTest() {
-    platform.SetProgramFolder(temp.str());
-    platform.SetEnv("TRAMVEL_INI", std::nullopt);
-    WriteFile(temp.path() / "RO000vu.INI", "[BaseDeDatos]\nCarpeta=C:\\DATOS\\\n");
-    ado::CreateSqliteDatabase(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION");
-    Run("CREATE TABLE TA_CONFIGURACION (FHUPDATE DATETIME NULL, ssl_depositodefault NVARCHAR(4) NULL)");
-    dll.gServidor = "LOCAL";
-    dll.gDBName = "GESTION";
-    dll.OpenADOServer();
-  }
-
-  void Run(const std::string& sql) {
-    ado::OpenSqliteConnection(platform.NativePath("C:\\DATOS\\LOCAL"), "GESTION")->Execute(sql);
-  }
-
-  TempFolder temp;
-  TestPlatform platform{temp.str()};
-  Dll_SYD dll{platform};
+  CfgTest() { Run("CREATE TABLE TA_CONFIGURACION (FHUPDATE DATETIME NULL, ssl_depositodefault NVARCHAR(4) NULL)"); }
 };
 
 TEST_F(CfgTest, AnEmptyTableGivesTheEmptyText) {

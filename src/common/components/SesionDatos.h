@@ -48,6 +48,9 @@ class SesionDatos {
 
   // The open connection; 3709 when there is none.
   ado::Connection& Conexion();
+  // Takes an open connection in place of one that Conectar would open (a
+  // caller that holds one already, on an engine of its own).
+  void Conexion(std::unique_ptr<ado::Connection> conexion) { conexion_ = std::move(conexion); }
 
   // The engine's name: "SQLITE" or "ODBC".
   std::string Motor() const;

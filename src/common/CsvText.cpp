@@ -1,13 +1,13 @@
-#include "CsvWriter.h"
+#include "common/CsvText.h"
 
-namespace tramvel::interfaces {
+namespace tramvel {
 namespace {
 
 bool NeedsQuotes(const std::string& text) { return text.empty() || text.find_first_of(",\"\r\n") != std::string::npos; }
 
 }  // namespace
 
-void AppendCsvRecord(std::string& out, const std::vector<CsvField>& fields) {
+void AppendCsvRecord(std::string& out, const std::vector<std::optional<std::string>>& fields) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out.push_back(',');
     if (!fields[i]) continue;
@@ -26,4 +26,4 @@ void AppendCsvRecord(std::string& out, const std::vector<CsvField>& fields) {
   out += "\r\n";
 }
 
-}  // namespace tramvel::interfaces
+}  // namespace tramvel
