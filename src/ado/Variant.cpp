@@ -10,6 +10,7 @@
 #include <fmt/format.h>
 
 #include "platform/Failure.h"
+#include "platform/TextCase.h"
 
 namespace tramvel::ado {
 namespace {
@@ -22,14 +23,6 @@ std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
 }
 
 // Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
@@ -299,8 +292,8 @@ bool Variant::ToBoolean() const {
     case VariantType::kText: {
       const std::string& text = std::get<std::string>(value_);
       std::string_view trimmed = Trimmed(text);
-      if (EqualsNoCase(trimmed, "true") || EqualsNoCase(trimmed, "verdadero")) return true;
-      if (EqualsNoCase(trimmed, "false") || EqualsNoCase(trimmed, "falso")) return false;
+      if (EqualsIgnoreCase(trimmed, "true") || EqualsIgnoreCase(trimmed, "verdadero")) return true;
+      if (EqualsIgnoreCase(trimmed, "false") || EqualsIgnoreCase(trimmed, "falso")) return false;
       auto number = ParseNumberText(text);
       if (!number) RaiseTypeMismatch();
       return *number != 0;

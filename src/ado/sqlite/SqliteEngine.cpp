@@ -15,6 +15,7 @@
 #include "ado/sqlite/SqliteErrors.h"
 #include "ado/sqlite/SqliteSessionLock.h"
 #include "ado/sqlite/TSqlAdaptation.h"
+#include "platform/TextCase.h"
 
 namespace tramvel::ado {
 namespace {
@@ -30,12 +31,6 @@ struct Finalizer {
   void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
 };
 using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 std::string Text(const unsigned char* text, int bytes) {
   return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes)) : std::string();
@@ -214,7 +209,7 @@ std::string FindDatabase(const std::string& folder, const std::string& database)
   std::error_code ec;
   if (std::filesystem::is_regular_file(exact, ec)) return exact.string();
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (EqualsNoCase(entry.path().filename().string(), database + ".sqlite") && entry.is_regular_file(ec)) {
+    if (EqualsIgnoreCase(entry.path().filename().string(), database + ".sqlite") && entry.is_regular_file(ec)) {
       return entry.path().string();
     }
   }
@@ -356,7 +351,7 @@ class SqliteEngine final : public Engine {
   std::string DefaultDatabase() const override { return database_; }
 
   void SetDefaultDatabase(const std::string& database, ErrorList& errors) override {
-    if (EqualsNoCase(database, database_)) return;
+    if (EqualsIgnoreCase(database, database_)) return;
     std::string path = FindDatabase(folder_, database);
     sqlite3* db = path.empty() ? nullptr : OpenFile(path, false);
     if (!db) {
@@ -423,9 +418,9 @@ class SqliteEngine final : public Engine {
   // A SELECT of one table, with the rows' identity as a first hidden column;
   // nullptr when the statement does not take it (a join, a view, ...).
   Statement PrepareWithIdentity(const std::string& sql) {
-    if (sql.size() < 7 || !EqualsNoCase(sql.substr(0, 7), "SELECT ")) return nullptr;
+    if (sql.size() < 7 || !EqualsIgnoreCase(sql.substr(0, 7), "SELECT ")) return nullptr;
     std::string rest = sql.substr(7);
-    if (rest.size() >= 9 && EqualsNoCase(rest.substr(0, 9), "DISTINCT ")) return nullptr;
+    if (rest.size() >= 9 && EqualsIgnoreCase(rest.substr(0, 9), "DISTINCT ")) return nullptr;
     std::string injected = "SELECT rowid AS \"" + std::string(kIdentityColumn) + "\", " + rest;
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db_, injected.c_str(), static_cast<int>(injected.size()), &raw, nullptr) != SQLITE_OK) {
@@ -554,7 +549,7 @@ class SqliteEngine final : public Engine {
     }
     while (!out.empty() && out.back() == ' ') out.pop_back();
     while (!out.empty() && out.front() == ' ') out.erase(out.begin());
-    if (out.size() > 4 && EqualsNoCase(out.substr(0, 4), "dbo.")) out = out.substr(4);
+    if (out.size() > 4 && EqualsIgnoreCase(out.substr(0, 4), "dbo.")) out = out.substr(4);
     return out;
   }
 
@@ -582,9 +577,7 @@ std::string UniqueIndexName(sqlite3* db, std::string_view message) {
     size_t dot = item.find('.');
     if (dot == std::string_view::npos) return {};
     table = std::string(item.substr(0, dot));
-    std::string column(item.substr(dot + 1));
-    for (char& c : column) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    columns.insert(column);
+    columns.insert(ToLower(item.substr(dot + 1)));
     rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
   }
   std::string found;
@@ -602,9 +595,7 @@ std::string UniqueIndexName(sqlite3* db, std::string_view message) {
       sqlite3_bind_text(info, 1, index.c_str(), -1, SQLITE_TRANSIENT);
       std::set<std::string> indexed;
       while (sqlite3_step(info) == SQLITE_ROW) {
-        std::string column = Text(sqlite3_column_text(info, 0), sqlite3_column_bytes(info, 0));
-        for (char& c : column) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        indexed.insert(column);
+        indexed.insert(ToLower(Text(sqlite3_column_text(info, 0), sqlite3_column_bytes(info, 0))));
       }
       if (indexed == columns && !index.starts_with("sqlite_autoindex_")) found = index;
     }

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "ado/sqlite/ColumnRules.h"
+#include "platform/TextCase.h"
 
 namespace tramvel::ado::sqlite {
 namespace {
@@ -33,18 +34,6 @@ using Tokens = std::vector<Token>;
 
 bool IsWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c == '@' || c == '#' || c >= 0x80; }
 bool IsWordChar(unsigned char c) { return IsWordStart(c) || std::isdigit(c) || c == '$'; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
 
 Tokens Tokenize(std::string_view s) {
   Tokens out;
@@ -137,18 +126,18 @@ Tokens Tokenize(std::string_view s) {
 
 // ----- looking at tokens -----
 
-bool IsWord(const Token& t, std::string_view word) { return t.kind == Kind::kWord && EqualsNoCase(t.text, word); }
+bool IsWord(const Token& t, std::string_view word) { return t.kind == Kind::kWord && EqualsIgnoreCase(t.text, word); }
 
 bool IsAnyWord(const Token& t, std::initializer_list<std::string_view> words) {
   if (t.kind != Kind::kWord) return false;
   for (std::string_view w : words) {
-    if (EqualsNoCase(t.text, w)) return true;
+    if (EqualsIgnoreCase(t.text, w)) return true;
   }
   return false;
 }
 
 bool IsName(const Token& t, std::string_view name) {
-  return (t.kind == Kind::kWord || t.kind == Kind::kIdentifier) && EqualsNoCase(t.text, name);
+  return (t.kind == Kind::kWord || t.kind == Kind::kIdentifier) && EqualsIgnoreCase(t.text, name);
 }
 
 bool IsPunct(const Token& t, std::string_view p) { return t.kind == Kind::kPunct && t.text == p; }
@@ -268,7 +257,7 @@ class Splitter {
     if (IsPunct(t, "(")) ++depth_;
     if (IsPunct(t, ")")) --depth_;
     if (t.kind == Kind::kWord) {
-      std::string word = Upper(t.text);
+      std::string word = ToUpper(t.text);
       if (words_ < 2) (words_ == 0 ? first_ : second_) = word;
       if (depth_ == 0 && word == "VALUES") sawValues_ = true;
       if (depth_ == 0 && word == "SET" && words_ > 0) sawSet_ = true;
@@ -291,11 +280,11 @@ class Splitter {
   bool Starts(const Tokens& tokens, size_t i) const {
     const Token& t = tokens[i];
     if (t.kind != Kind::kWord || words_ == 0) return false;
-    std::string word = Upper(t.text);
-    std::string prev = previous_.kind == Kind::kWord ? Upper(previous_.text) : previous_.text;
+    std::string word = ToUpper(t.text);
+    std::string prev = previous_.kind == Kind::kWord ? ToUpper(previous_.text) : previous_.text;
     size_t nextIndex = Next(tokens, i);
     std::string next = nextIndex < tokens.size() && tokens[nextIndex].kind == Kind::kWord
-                           ? Upper(tokens[nextIndex].text)
+                           ? ToUpper(tokens[nextIndex].text)
                            : std::string();
     auto prevIs = [&](std::initializer_list<std::string_view> list) {
       return std::find(list.begin(), list.end(), prev) != list.end();
@@ -431,7 +420,7 @@ void DropStorage(Tokens& t) {
     if (IsAnyWord(t[i], {"ON", "TEXTIMAGE_ON"})) {
       size_t group = Next(t, i);
       if (group >= t.size()) continue;
-      bool primary = (t[group].kind == Kind::kIdentifier && EqualsNoCase(t[group].text, "PRIMARY")) ||
+      bool primary = (t[group].kind == Kind::kIdentifier && EqualsIgnoreCase(t[group].text, "PRIMARY")) ||
                      (IsWord(t[group], "PRIMARY") && !At(t, Next(t, group), "KEY"));
       if (primary || IsWord(t[i], "TEXTIMAGE_ON")) {
         Erase(t, i, group);
@@ -446,7 +435,7 @@ void NormalizeCollations(Tokens& t) {
     if (!IsWord(t[i], "COLLATE")) continue;
     size_t name = Next(t, i);
     if (name >= t.size()) continue;
-    std::string upper = Upper(t[name].text);
+    std::string upper = ToUpper(t[name].text);
     bool sensitive = upper.find("_CS") != std::string::npos || upper.find("_BIN") != std::string::npos ||
                      upper == "BINARY";
     t[name] = {Kind::kWord, sensitive ? "BINARY" : "NOCASE"};
@@ -682,7 +671,7 @@ std::string CreateTable(Tokens t) {
         size_t key = Next(e, primary);
         size_t list = Next(e, key);
         std::vector<std::string> columns = AtPunct(e, list, "(") ? ColumnList(e, list) : std::vector<std::string>{};
-        if (columns.size() == 1 && EqualsNoCase(columns[0], identity)) {
+        if (columns.size() == 1 && EqualsIgnoreCase(columns[0], identity)) {
           it = elements.erase(it);
           continue;
         }
@@ -879,7 +868,7 @@ StatementInfo DescribeStatement(std::string_view statement) {
   }
   StatementInfo info;
   if (sig.empty()) return info;
-  auto word = [&](size_t i) { return i < sig.size() && sig[i]->kind == Kind::kWord ? Upper(sig[i]->text) : std::string(); };
+  auto word = [&](size_t i) { return i < sig.size() && sig[i]->kind == Kind::kWord ? ToUpper(sig[i]->text) : std::string(); };
   size_t i = 1;
   auto skipIf = [&](std::initializer_list<std::string_view> words) {
     for (std::string_view w : words) {
