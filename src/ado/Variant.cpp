@@ -10,6 +10,7 @@
 #include <fmt/format.h>
 
 #include "platform/Failure.h"
+#include "platform/RegionalDates.h"
 #include "platform/TextCase.h"
 
 namespace tramvel::ado {
@@ -165,8 +166,8 @@ std::optional<DateTime> ParseDateText(std::string_view text) {
 std::string FormatDateText(const DateTime& d) {
   bool hasDate = !(d.year == 1899 && d.month == 12 && d.day == 30);
   bool hasTime = d.hour != 0 || d.minute != 0 || d.second != 0;
-  std::string date = fmt::format("{:02}/{:02}/{:04}", d.day, d.month, d.year);
-  std::string time = fmt::format("{:02}:{:02}:{:02}", d.hour, d.minute, d.second);
+  std::string date = RegionalShortDate(d);
+  std::string time = RegionalLongTime(d);
   if (!hasDate) return hasTime ? time : date;
   return hasTime ? date + " " + time : date;
 }
