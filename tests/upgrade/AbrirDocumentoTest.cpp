@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "FailureOf.h"
 #include "TempFolder.h"
 #include "TestPlatform.h"
 #include "upgrade/AbrirDocumento.h"
@@ -28,12 +29,7 @@ TEST(AbrirDocumento, AnOpenerThatCannotBeStartedReachesTheCaller) {
   TempFolder temp;
   TestPlatform platform(temp.str());
   platform.SetEnv("PATH", (temp.path() / "empty").string());
-  try {
-    AbrirDocumento(platform, "C:\\A.TXT");
-    FAIL() << "started";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Number(), 53);
-  }
+  EXPECT_EQ(FailureOf([&] { AbrirDocumento(platform, "C:\\A.TXT"); }), 53);
 }
 
 }  // namespace
