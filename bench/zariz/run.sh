@@ -39,7 +39,7 @@ for i in $(seq -w 1 200); do head -c $((256 * 1024)) /dev/urandom > "$work/small
 head -c $((200 * 1024 * 1024)) /dev/urandom > "$work/large/big.bin"
 
 # The server prints its port once it listens.
-coproc SERVER { exec /usr/bin/python3 tests/zariz/ftp_server.py --root "$work/server" 2>"$work/server.log"; }
+coproc SERVER { exec /usr/bin/python3 tests/support/ftp_server.py --root "$work/server" 2>"$work/server.log"; }
 server_pid=$SERVER_PID
 read -r port <&"${SERVER[0]}"
 host=127.0.0.1:$port

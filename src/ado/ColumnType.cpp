@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/TextCase.h"
 
 namespace tramvel::ado {
 namespace {
@@ -54,12 +55,6 @@ constexpr TypeRow kTypes[] = {
     {"blob", ColumnKind::kBinary, kMaxSize, false},
 };
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // "decimal(18, 4)": precision and scale between the parentheses after `end`.
@@ -87,7 +82,7 @@ ColumnType ExactNumberType(const std::string& type, size_t end) {
 }  // namespace
 
 ColumnType ColumnTypeOf(std::string_view declared) {
-  std::string type = Lower(declared);
+  std::string type = ToLower(declared);
   size_t start = 0;
   while (start < type.size() && IsBlank(type[start])) ++start;
   size_t end = start;
@@ -152,7 +147,7 @@ Variant ValueOfKind(ColumnKind kind, Variant value) {
     case ColumnKind::kBoolean:
       if (type == VariantType::kInteger || type == VariantType::kDouble) return value.ToDouble() != 0;
       if (type == VariantType::kText) {
-        std::string text = Lower(value.ToText());
+        std::string text = ToLower(value.ToText());
         if (text == "true") return true;
         if (text == "false") return false;
         if (auto number = ParseNumberText(text)) return *number != 0;

@@ -6,6 +6,7 @@
 #include "platform/Failure.h"
 #include "ado/Connection.h"
 #include "ado/ConnectionCore.h"
+#include "platform/TextCase.h"
 
 namespace tramvel::ado {
 namespace {
@@ -13,12 +14,6 @@ namespace {
 constexpr const char* kSource = "ADODB.Recordset";
 constexpr const char* kFieldSource = "ADODB.Field";
 constexpr const char* kFieldsSource = "ADODB.Fields";
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
@@ -67,7 +62,7 @@ ColumnKind Field::Kind() const { return owner_->Column(index_).type.kind; }
 
 Field& FieldCollection::Item(std::string_view name) {
   for (Field& field : fields_) {
-    if (EqualsNoCase(field.Name(), name)) return field;
+    if (EqualsIgnoreCase(field.Name(), name)) return field;
   }
   detail::RaiseAdo(adoerror::kItemNotFound, kFieldsSource);
 }
@@ -141,7 +136,7 @@ void Recordset::Adopt(std::shared_ptr<detail::ConnectionCore> core, std::unique_
     if (column.baseTable.empty()) continue;
     if (table_.empty()) {
       table_ = column.baseTable;
-    } else if (!EqualsNoCase(table_, column.baseTable)) {
+    } else if (!EqualsIgnoreCase(table_, column.baseTable)) {
       table_.clear();
       break;
     }
@@ -296,7 +291,7 @@ void Recordset::SetField(size_t index, const Variant& value) {
   RequireUpdatable();
   Row& row = Current();
   const ColumnInfo& column = columns_.at(index);
-  if (column.baseColumn.empty() || !EqualsNoCase(column.baseTable, table_)) {
+  if (column.baseColumn.empty() || !EqualsIgnoreCase(column.baseTable, table_)) {
     detail::RaiseAdo(adoerror::kMultipleStep, kFieldSource);
   }
   std::optional<Variant> coerced = CoerceToKind(column.type.kind, value);
@@ -328,7 +323,7 @@ void Recordset::Update() {
   write.identity = edit_ == Edit::kAdding ? Variant() : row.identity;
   std::vector<size_t> reread;
   for (size_t i = 0; i < columns_.size(); ++i) {
-    if (columns_[i].baseColumn.empty() || !EqualsNoCase(columns_[i].baseTable, table_)) continue;
+    if (columns_[i].baseColumn.empty() || !EqualsIgnoreCase(columns_[i].baseTable, table_)) continue;
     reread.push_back(i);
     write.reread.push_back(columns_[i].baseColumn);
     if (dirty_[i]) {

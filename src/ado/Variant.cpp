@@ -10,6 +10,8 @@
 #include <fmt/format.h>
 
 #include "platform/Failure.h"
+#include "platform/RegionalDates.h"
+#include "platform/TextCase.h"
 
 namespace tramvel::ado {
 namespace {
@@ -22,14 +24,6 @@ std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
 }
 
 // Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
@@ -172,8 +166,8 @@ std::optional<DateTime> ParseDateText(std::string_view text) {
 std::string FormatDateText(const DateTime& d) {
   bool hasDate = !(d.year == 1899 && d.month == 12 && d.day == 30);
   bool hasTime = d.hour != 0 || d.minute != 0 || d.second != 0;
-  std::string date = fmt::format("{:02}/{:02}/{:04}", d.day, d.month, d.year);
-  std::string time = fmt::format("{:02}:{:02}:{:02}", d.hour, d.minute, d.second);
+  std::string date = RegionalShortDate(d);
+  std::string time = RegionalLongTime(d);
   if (!hasDate) return hasTime ? time : date;
   return hasTime ? date + " " + time : date;
 }
@@ -299,8 +293,8 @@ bool Variant::ToBoolean() const {
     case VariantType::kText: {
       const std::string& text = std::get<std::string>(value_);
       std::string_view trimmed = Trimmed(text);
-      if (EqualsNoCase(trimmed, "true") || EqualsNoCase(trimmed, "verdadero")) return true;
-      if (EqualsNoCase(trimmed, "false") || EqualsNoCase(trimmed, "falso")) return false;
+      if (EqualsIgnoreCase(trimmed, "true") || EqualsIgnoreCase(trimmed, "verdadero")) return true;
+      if (EqualsIgnoreCase(trimmed, "false") || EqualsIgnoreCase(trimmed, "falso")) return false;
       auto number = ParseNumberText(text);
       if (!number) RaiseTypeMismatch();
       return *number != 0;

@@ -1,16 +1,12 @@
 #include "common/VbDates.h"
 
-#include <fmt/format.h>
+#include "platform/RegionalDates.h"
 
 namespace tramvel {
 
-std::string FormatoFechaCorta(const DateTime& when) {
-  return fmt::format("{:02}/{:02}/{:04}", when.day, when.month, when.year);
-}
+std::string FormatoFechaCorta(const DateTime& when) { return RegionalShortDate(when); }
 
-std::string FormatoHoraLarga(const DateTime& when) {
-  return fmt::format("{:02}:{:02}:{:02}", when.hour, when.minute, when.second);
-}
+std::string FormatoHoraLarga(const DateTime& when) { return RegionalLongTime(when); }
 
 std::string FormatoGeneral(const DateTime& when) { return FormatoFechaCorta(when) + " " + FormatoHoraLarga(when); }
 

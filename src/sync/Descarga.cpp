@@ -17,31 +17,23 @@ bool Sincronizacion::Descarga(Ejecucion& run, StepRunner& pasos) {
   });
   Bombear(pasos);
   Estado(pasos, "Descargando desde " + run.dirWeb);
-  const EjecutarYEsperar::Proceso bajada = run.programas.Iniciar(pasos, run.rutaCliente + " " + run.parametros);
-  if (pasos.If([&] { return bajada.handle == 0; })) {
-    FalloDePrograma(run, pasos, "Error al Generar el : " + run.nombreArchivo, false);
-  } else {
-    run.programas.Esperar(pasos, bajada, "Descargando..", std::nullopt);
-    // A failed fetch may have brought part of the delivery: importing it, or
-    // deleting anything on the web server, would lose the rest.
-    if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-      FalloDePrograma(run, pasos, "Error al Generar el : " + run.nombreArchivo, false);
-      Rotulo(pasos, "Error al Generar el : " + run.nombreArchivo);
-      return true;
-    }
+  const std::string error = "Error al Generar el : " + run.nombreArchivo;
+  const Final bajada = Correr(
+      run, pasos, {run.rutaCliente + " " + run.parametros, std::nullopt, "Descargando..", std::nullopt, error, false});
+  // A failed fetch may have brought part of the delivery: importing it, or
+  // deleting anything on the web server, would lose the rest.
+  if (bajada == Final::kFallo) {
+    Rotulo(pasos, error);
+    return true;
+  }
+  if (bajada == Final::kBien) {
     Bombear(pasos);
     pasos([&] { run.parametros = TextoInterfaz(programa_.Sesion()); });
-    const EjecutarYEsperar::Proceso lectura =
-        run.programas.Iniciar(pasos, RutaPrograma("INTERFACERECEPMAESTROS.EXE") + " " + run.parametros);
-    if (pasos.If([&] { return lectura.handle == 0; })) {
-      FalloDePrograma(run, pasos, "Error al tomar el archivo", true);
-      return false;
-    }
-    Estado(pasos, "Leyendo archivo " + run.nombreArchivo);
-    run.programas.Esperar(pasos, lectura, "Leyendo Archivo..", "Leyendo Archivo...");
     // A delivery that did not load must come again: nothing is deleted.
-    if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-      FalloDePrograma(run, pasos, "Error al tomar el archivo", true);
+    if (Correr(run, pasos,
+               {RutaPrograma("INTERFACERECEPMAESTROS.EXE") + " " + run.parametros,
+                "Leyendo archivo " + run.nombreArchivo, "Leyendo Archivo..", "Leyendo Archivo...",
+                "Error al tomar el archivo", true}) != Final::kBien) {
       return false;
     }
     Testigos(run, pasos);

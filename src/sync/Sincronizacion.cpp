@@ -84,18 +84,12 @@ bool Sincronizacion::Subida(Ejecucion& run, StepRunner& pasos) {
   Rotulo(pasos, "Generando Archivo...");
   Bombear(pasos);
   pasos([&] { run.parametros = TextoInterfaz(programa_.Sesion()); });
-  EjecutarYEsperar::Proceso exportacion;
-  exportacion = run.programas.Iniciar(pasos, RutaPrograma("INTERFACEENVIOMAESTROS.EXE") + " " + run.parametros);
-  if (pasos.If([&] { return exportacion.handle == 0; })) {
-    FalloDePrograma(run, pasos, "Error al generar el archivo", true);
-    return false;
-  }
-  Estado(pasos, "Subiendo archivo " + run.nombreArchivo);
-  run.programas.Esperar(pasos, exportacion, "Generando Archivo..", "Generando Archivo...");
   // Sending an outbox the export did not fill completely would publish
   // partial master data as if it were whole.
-  if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-    FalloDePrograma(run, pasos, "Error al generar el archivo", true);
+  if (Correr(run, pasos,
+             {RutaPrograma("INTERFACEENVIOMAESTROS.EXE") + " " + run.parametros,
+              "Subiendo archivo " + run.nombreArchivo, "Generando Archivo..", "Generando Archivo...",
+              "Error al generar el archivo", true}) != Final::kBien) {
     return false;
   }
   pasos([&] { run.dirWeb = CarpetaCliente(run.dirWeb, '/'); });
@@ -105,23 +99,32 @@ bool Sincronizacion::Subida(Ejecucion& run, StepRunner& pasos) {
   });
   pasos([&] { run.parametros = TextoTransferencia(run.modoFtp, run.ftp, run.nombreArchivo, run.dirWeb, run.carpeta); });
   Bombear(pasos);
-  EjecutarYEsperar::Proceso envio;
-  envio = run.programas.Iniciar(pasos, run.rutaCliente + " " + run.parametros);
-  if (pasos.If([&] { return envio.handle == 0; })) {
-    FalloDePrograma(run, pasos, "Error al enviar el : " + run.nombreArchivo, false);
-  } else {
-    Estado(pasos, "Subiendo archivo " + run.nombreArchivo);
-    run.programas.Esperar(pasos, envio, "Subiendo...", "Subiendo..");
-    if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
-      FalloDePrograma(run, pasos, "Error al enviar el : " + run.nombreArchivo, false);
-      Rotulo(pasos, "Error al enviar el : " + run.nombreArchivo);
-      return true;
-    }
+  const std::string error = "Error al enviar el : " + run.nombreArchivo;
+  if (Correr(run, pasos,
+             {run.rutaCliente + " " + run.parametros, "Subiendo archivo " + run.nombreArchivo, "Subiendo...",
+              "Subiendo..", error, false}) == Final::kFallo) {
+    Rotulo(pasos, error);
+    return true;
   }
   Estado(pasos, kPuntos);
   Rotulo(pasos, "Finalizado");
   run.resultado.finalizado = true;
   return true;
+}
+
+Sincronizacion::Final Sincronizacion::Correr(Ejecucion& run, StepRunner& pasos, const Programa& programa) {
+  const EjecutarYEsperar::Proceso proceso = run.programas.Iniciar(pasos, programa.lineaComando);
+  if (pasos.If([&] { return proceso.handle == 0; })) {
+    FalloDePrograma(run, pasos, programa.error, programa.conAviso);
+    return Final::kNoArranco;
+  }
+  if (programa.estado) Estado(pasos, *programa.estado);
+  run.programas.Esperar(pasos, proceso, programa.antes, programa.despues);
+  if (pasos.If([&] { return run.programas.CodigoSalida() != 0; })) {
+    FalloDePrograma(run, pasos, programa.error, programa.conAviso);
+    return Final::kFallo;
+  }
+  return Final::kBien;
 }
 
 void Sincronizacion::FalloDePrograma(Ejecucion& run, StepRunner& pasos, const std::string& texto, bool conAviso) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "sync/EjecutarYEsperar.h"
@@ -63,6 +64,21 @@ class Sincronizacion {
   // An outside program that failed: its status line (and box, when the run
   // tells the operator), and the job no longer counts as a success.
   void FalloDePrograma(Ejecucion& run, StepRunner& pasos, const std::string& texto, bool conAviso);
+
+  // One run of an outside program as the job shows it.
+  struct Programa {
+    std::string lineaComando;
+    std::optional<std::string> estado;  // the status line once it has started
+    std::optional<std::string> antes;   // the caption before and after each poll
+    std::optional<std::string> despues;
+    std::string error;                  // FalloDePrograma's text when it fails
+    bool conAviso = false;
+  };
+  enum class Final { kNoArranco, kFallo, kBien };
+  // Starts the program, waits for its end and checks its exit code; a
+  // program that did not start or ended with a code other than 0 is reported
+  // through FalloDePrograma.
+  Final Correr(Ejecucion& run, StepRunner& pasos, const Programa& programa);
 
   void Rotulo(StepRunner& pasos, const std::string& texto);
   void Estado(StepRunner& pasos, const std::string& linea);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "FailureOf.h"
 #include "TempFolder.h"
 #include "platform/Failure.h"
 #include "ado/Recordset.h"
@@ -14,21 +15,14 @@ namespace {
 
 using testing::TempFolder;
 
-// The failure a call raises; number 1 when it raises none.
-Failure FailureOf(auto f) {
-  try {
-    f();
-  } catch (const Failure& e) {
-    return e;
-  }
-  return Failure(1, "no failure");
-}
+using testing::FailureOf;
+using testing::RaisedFailure;
 
 class ConnectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateSqliteDatabase(folder_.Path(), "DEMO");
-    connection_ = OpenSqliteConnection(folder_.Path(), "DEMO");
+    CreateSqliteDatabase(folder_.str(), "DEMO");
+    connection_ = OpenSqliteConnection(folder_.str(), "DEMO");
   }
 
   TempFolder folder_;
@@ -36,21 +30,21 @@ class ConnectionTest : public ::testing::Test {
 };
 
 TEST_F(ConnectionTest, MissingDatabaseIs4060AtConnectTime) {
-  Failure f = FailureOf([&] { OpenSqliteConnection(folder_.Path(), "NADA"); });
+  Failure f = RaisedFailure([&] { OpenSqliteConnection(folder_.str(), "NADA"); });
   EXPECT_EQ(f.Number(), failure::kDatabase);
   EXPECT_EQ(f.Description(), "Cannot open database \"NADA\" requested by the login. The login failed.");
-  EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "/NADA.sqlite"));
+  EXPECT_FALSE(std::filesystem::exists(folder_.str() + "/NADA.sqlite"));
 }
 
 TEST_F(ConnectionTest, DatabaseNameIgnoresCaseAndCreatingTwiceIs1801) {
-  EXPECT_EQ(OpenSqliteConnection(folder_.Path(), "demo")->State(), adStateOpen);
-  Failure f = FailureOf([&] { CreateSqliteDatabase(folder_.Path(), "Demo"); });
+  EXPECT_EQ(OpenSqliteConnection(folder_.str(), "demo")->State(), adStateOpen);
+  Failure f = RaisedFailure([&] { CreateSqliteDatabase(folder_.str(), "Demo"); });
   EXPECT_EQ(f.Number(), failure::kDatabase);
   EXPECT_EQ(f.Description(), "Database 'Demo' already exists. Choose a different database name.");
 }
 
 TEST_F(ConnectionTest, FailingStatementFillsErrorsAndRaises) {
-  Failure f = FailureOf([&] { connection_->Execute("SELECT * FROM Nada with(nolock)"); });
+  Failure f = RaisedFailure([&] { connection_->Execute("SELECT * FROM Nada with(nolock)"); });
   EXPECT_EQ(f.Number(), failure::kDatabase);
   EXPECT_EQ(f.Description(), "Invalid object name 'Nada'.");
   EXPECT_EQ(f.Source(), "SQLite");
@@ -104,7 +98,7 @@ TEST_F(ConnectionTest, DatabaseErrorsCarrySqlServersNumbers) {
        "SELECTs to the left and right of UNION do not have the same number of result columns"},
   };
   for (const ErrorCase& c : cases) {
-    Failure f = FailureOf([&] { connection_->Execute(c.batch); });
+    Failure f = RaisedFailure([&] { connection_->Execute(c.batch); });
     EXPECT_EQ(f.Number(), failure::kDatabase) << c.batch;
     ASSERT_GE(connection_->Errors().Count(), 1u) << c.batch;
     EXPECT_EQ(connection_->Errors()[0].NativeError, c.native) << c.batch;
@@ -135,7 +129,7 @@ TEST_F(ConnectionTest, AmountsAreExactAndTextsKeepTheirLength) {
   connection_->Execute("UPDATE P SET Nota = 'x   ' WHERE Id = 3");
   for (const char* tooLong : {"INSERT INTO P (Id, Nombre) VALUES (4, 'SSSS')", "UPDATE P SET Nombre = 'abcd'",
                               "UPDATE P SET Nota = 'ab' WHERE Id = 2"}) {
-    Failure f = FailureOf([&] { connection_->Execute(tooLong); });
+    Failure f = RaisedFailure([&] { connection_->Execute(tooLong); });
     EXPECT_EQ(f.Number(), failure::kDatabase) << tooLong;
     ASSERT_EQ(connection_->Errors().Count(), 2u) << tooLong;
     EXPECT_EQ(connection_->Errors()[0].NativeError, 8152) << tooLong;
@@ -147,7 +141,7 @@ TEST_F(ConnectionTest, AmountsAreExactAndTextsKeepTheirLength) {
 }
 
 TEST_F(ConnectionTest, ViewOverMissingTableIs208AndIsNotKept) {
-  Failure f = FailureOf([&] { connection_->Execute("CREATE VIEW Ql_X AS SELECT a FROM Tardia"); });
+  Failure f = RaisedFailure([&] { connection_->Execute("CREATE VIEW Ql_X AS SELECT a FROM Tardia"); });
   EXPECT_EQ(f.Description(), "Invalid object name 'Tardia'.");
   ASSERT_EQ(connection_->Errors().Count(), 1u);
   EXPECT_EQ(connection_->Errors()[0].NativeError, 208);
@@ -161,7 +155,7 @@ TEST_F(ConnectionTest, ViewOverMissingTableIs208AndIsNotKept) {
 TEST_F(ConnectionTest, StatementErrorsGoOnLikeTheServerAndRollbackUndoesTheBatch) {
   connection_->Execute("CREATE TABLE A (x int PRIMARY KEY)");
   // A transactional statement list arrives with its statements separated by CR alone.
-  Failure f = FailureOf([&] {
+  Failure f = RaisedFailure([&] {
     connection_->Execute("BEGIN TRANSACTION \r\r\rINSERT INTO A (x) VALUES (1)\rINSERT INTO A (x) VALUES (1)\r"
                          "INSERT INTO A (x) VALUES (2)\r");
   });
@@ -177,7 +171,7 @@ TEST_F(ConnectionTest, StatementErrorsGoOnLikeTheServerAndRollbackUndoesTheBatch
 TEST_F(ConnectionTest, NestedTransactionsCommitAtTheOutermost) {
   connection_->Execute("CREATE TABLE A (x int)");
   connection_->Execute("BEGIN TRAN\nBEGIN TRAN\nINSERT INTO A (x) VALUES (1)\nCOMMIT TRAN");
-  auto other = OpenSqliteConnection(folder_.Path(), "DEMO");
+  auto other = OpenSqliteConnection(folder_.str(), "DEMO");
   EXPECT_EQ(other->Execute("SELECT COUNT(*) AS n FROM A")->Fields("n").Value(), Variant(0));
   connection_->Execute("COMMIT TRANSACTION");
   EXPECT_EQ(other->Execute("SELECT COUNT(*) AS n FROM A")->Fields("n").Value(), Variant(1));
@@ -208,7 +202,7 @@ TEST_F(ConnectionTest, SchemaQuestionsIgnoreCase) {
 TEST_F(ConnectionTest, DefaultDatabaseMovesBetweenDatabasesOfTheServer) {
   EXPECT_EQ(connection_->DefaultDatabase(), "DEMO");
   connection_->SetDefaultDatabase("demo");  // the same one
-  Failure f = FailureOf([&] { connection_->SetDefaultDatabase("DW_ESTADISTICAS"); });
+  Failure f = RaisedFailure([&] { connection_->SetDefaultDatabase("DW_ESTADISTICAS"); });
   EXPECT_EQ(connection_->Errors()[0].NativeError, 911);
   EXPECT_EQ(f.Number(), failure::kDatabase);
 
@@ -216,7 +210,7 @@ TEST_F(ConnectionTest, DefaultDatabaseMovesBetweenDatabasesOfTheServer) {
   connection_->SetDefaultDatabase("DW_ESTADISTICAS");
   EXPECT_EQ(connection_->DefaultDatabase(), "DW_ESTADISTICAS");
   connection_->Execute("CREATE TABLE Solo (a int)");
-  EXPECT_FALSE(OpenSqliteConnection(folder_.Path(), "DEMO")->TableExists("Solo"));
+  EXPECT_FALSE(OpenSqliteConnection(folder_.str(), "DEMO")->TableExists("Solo"));
 }
 
 // A commit reported is on the disk, on every connection (2: FULL).
@@ -248,9 +242,9 @@ TEST_F(ConnectionTest, ClosedConnectionRaises3704AndClosesItsRecordsets) {
   connection_->Close();
   EXPECT_EQ(connection_->State(), adStateClosed);
   EXPECT_EQ(rs.State(), adStateClosed);
-  EXPECT_EQ(FailureOf([&] { connection_->Execute("SELECT 1"); }).Number(), 3704);
-  EXPECT_EQ(FailureOf([&] { connection_->Close(); }).Number(), 3704);
-  EXPECT_EQ(FailureOf([&] { rs.Eof(); }).Number(), 3704);
+  EXPECT_EQ(FailureOf([&] { connection_->Execute("SELECT 1"); }), 3704);
+  EXPECT_EQ(FailureOf([&] { connection_->Close(); }), 3704);
+  EXPECT_EQ(FailureOf([&] { rs.Eof(); }), 3704);
 }
 
 }  // namespace

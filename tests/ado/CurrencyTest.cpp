@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
+#include "FailureOf.h"
 #include "platform/Failure.h"
 
 namespace tramvel {
@@ -40,14 +42,7 @@ TEST(CurrencyTest, DoubleRoundsItsDecimalValueHalfToEven) {
 }
 
 TEST(CurrencyTest, OverflowIsFailureSix) {
-  auto overflows = [](auto f) {
-    try {
-      f();
-    } catch (const Failure& e) {
-      return e.Number() == failure::kOverflow;
-    }
-    return false;
-  };
+  auto overflows = [](const std::function<void()>& f) { return testing::FailureOf(f) == failure::kOverflow; };
   EXPECT_TRUE(overflows([] { Currency::Parse("922337203685477.5808"); }));
   EXPECT_TRUE(overflows([] { Currency::FromInteger(922337203685478); }));
   EXPECT_TRUE(overflows([] { Currency::FromDouble(1e16); }));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FailureOf.h"
 #include "TempFolder.h"
 #include "platform/Failure.h"
 #include "ado/Connection.h"
@@ -10,22 +11,14 @@
 namespace tramvel::ado {
 namespace {
 
+using testing::FailureOf;
 using testing::TempFolder;
-
-int32_t FailureOf(auto f) {
-  try {
-    f();
-  } catch (const Failure& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 class RecordsetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateSqliteDatabase(folder_.Path(), "DEMO");
-    connection_ = OpenSqliteConnection(folder_.Path(), "DEMO");
+    CreateSqliteDatabase(folder_.str(), "DEMO");
+    connection_ = OpenSqliteConnection(folder_.str(), "DEMO");
     connection_->Execute(
         "CREATE TABLE [dbo].[R] ([Id] [int] IDENTITY (1, 1) NOT NULL, [Nombre] [varchar] (40) NULL,\n"
         "  Importe money NULL, Fecha datetime NULL, Activo bit NULL, Alta datetime DEFAULT GETDATE(),\n"

@@ -13,9 +13,9 @@ using testing::TempFolder;
 // Two sessions on one embedded database, as two workstations would hold.
 TEST(SessionLock, OneSessionAtATimeUntilTheHolderLetsGoOrCloses) {
   TempFolder folder;
-  CreateSqliteDatabase(folder.Path(), "DEMO");
-  auto first = OpenSqliteConnection(folder.Path(), "DEMO");
-  auto second = OpenSqliteConnection(folder.Path(), "DEMO");
+  CreateSqliteDatabase(folder.str(), "DEMO");
+  auto first = OpenSqliteConnection(folder.str(), "DEMO");
+  auto second = OpenSqliteConnection(folder.str(), "DEMO");
 
   auto held = SessionLock::TryAcquire(*first, "Tramvel upgrade");
   ASSERT_NE(held, nullptr);

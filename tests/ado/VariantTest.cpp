@@ -4,20 +4,14 @@
 
 #include <optional>
 
+#include "FailureOf.h"
 #include "platform/Failure.h"
 #include "ado/ColumnType.h"
 
 namespace tramvel::ado {
 namespace {
 
-int32_t FailureOf(auto f) {
-  try {
-    f();
-  } catch (const Failure& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using testing::FailureOf;
 
 TEST(VariantTest, TextFormsAreVbs) {
   EXPECT_EQ(Variant().ToText(), "");

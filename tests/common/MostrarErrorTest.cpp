@@ -89,7 +89,7 @@ TEST_F(MostrarErrorTest, WithTmpEmptyTheLogGoesToTheWorkstationsTemporaryFolder)
 }
 
 TEST_F(MostrarErrorTest, ALogThatCannotBeOpenedFailsBeforeAnyDialog) {
-  platform.Fail(Op::kOpenFile, 1, false, Failure(75, "Path/File access error"), "DWERR.LOG");
+  platform.Fail(Op::kOpenFile, 1, Times::kOnce, Failure(75, "Path/File access error"), "DWERR.LOG");
   try {
     MostrarError(platform, Failure(53, "File not found", "Tramvel"));
     FAIL() << "no failure";

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "FailureOf.h"
 #include "TempFolder.h"
 #include "TestPlatform.h"
 #include "common/components/SesionDatos.h"
@@ -120,12 +121,7 @@ TEST_F(Sesion, TheOpenerGetsWhatTheSessionConnectsWith) {
 
 TEST_F(Sesion, ADatabaseErrorFillsTheErrorListAndRaises) {
   sesion.Conectar(false, 3, "", true, true);
-  try {
-    sesion.Ejecutar("SELECT * FROM NO_TABLE");
-    FAIL() << "no failure";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Number(), failure::kDatabase);
-  }
+  EXPECT_EQ(FailureOf([&] { sesion.Ejecutar("SELECT * FROM NO_TABLE"); }), failure::kDatabase);
   ASSERT_EQ(sesion.Conexion().Errors().Count(), 1u);
   EXPECT_EQ(sesion.Conexion().Errors()[0].NativeError, 208);
   EXPECT_EQ(sesion.Conexion().Errors()[0].Description, "Invalid object name 'NO_TABLE'.");

@@ -23,7 +23,7 @@ using ::tramvel::testing::ProgramRun;
 using ::tramvel::testing::ReadFile;
 using ::tramvel::testing::TempFolder;
 using ::tramvel::testing::WriteFile;
-using ::tramvel::zariz::test::FtpTestServer;
+using ::tramvel::testing::FtpTestServer;
 using Names = std::set<std::string>;
 
 // The files directly in a folder, without sub-folders.

@@ -176,7 +176,7 @@ TEST_F(Witness, AMissingSourceIsToldAndTheDestinationUntouched) {
 
 TEST_F(Witness, AFailedCopyGivesErrorAfterBothMessages) {
   WriteFile(drive / "RECIBIR" / "A.TXT", "a");
-  platform.Fail(Op::kWriteFile, 1, true, Failure(failure::kDiskFull, "Disk full"), "TESTIGO");
+  platform.Fail(Op::kWriteFile, 1, Times::kFromThenOn, Failure(failure::kDiskFull, "Disk full"), "TESTIGO");
   std::string ruta = "C:\\RECIBIR\\A.TXT";
   std::string subFijo;
   std::string destino = "C:\\RECIBIR\\";
@@ -214,7 +214,7 @@ TEST_F(Witness, AFolderThatCannotBeMadeAsksWithStyleSevenAndAbortGivesError) {
     TestPlatform local(drive.string());
     Dll_SYD object(local);
     fs::remove_all(drive / "RECIBIR" / "TESTIGO");
-    local.Fail(Op::kCreateFolder, 1, false, Failure(failure::kPathNotFound, "Path not found"), "TESTIGO");
+    local.Fail(Op::kCreateFolder, 1, Times::kOnce, Failure(failure::kPathNotFound, "Path not found"), "TESTIGO");
     local.Operator().QueueAnswers({c.answer});
     std::string ruta = "C:\\RECIBIR\\A.TXT";
     std::string subFijo;

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "FailureOf.h"
 #include "TempFolder.h"
 #include "platform/Failure.h"
 
 namespace tramvel {
 namespace {
 
+using testing::FailureOf;
 using testing::TempFolder;
 using testing::WriteFile;
 
@@ -40,12 +42,7 @@ TEST(PathMapping, MapsDrivesAndSeparatorsLexically) {
       EXPECT_EQ(mapper.MapLexically(c.path), c.native) << c.path;
       continue;
     }
-    try {
-      mapper.Map(c.path);
-      ADD_FAILURE() << c.path << " was mapped";
-    } catch (const Failure& failure) {
-      EXPECT_EQ(failure.Number(), failure::kPathNotFound) << c.path;
-    }
+    EXPECT_EQ(FailureOf([&] { mapper.Map(c.path); }), failure::kPathNotFound) << c.path;
   }
 }
 

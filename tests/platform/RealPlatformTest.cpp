@@ -4,12 +4,14 @@
 
 #include <filesystem>
 
+#include "FailureOf.h"
 #include "StandIns.h"
 #include "TempFolder.h"
 
 namespace tramvel {
 namespace {
 
+using testing::FailureOf;
 using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
@@ -19,15 +21,6 @@ class RealPlatformTest : public ::testing::Test {
  protected:
   TempFolder temp;
   std::unique_ptr<Platform> platform = NewRealPlatform({"", temp.str(), nullptr});
-
-  int32_t FailureOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const Failure& failure) {
-      return failure.Number();
-    }
-    return 0;
-  }
 
   uint32_t RunToEnd(const std::string& line) {
     const ProcessHandle handle = platform->OpenProcess(platform->StartProcess(line, WindowStyle::kNormalFocus));

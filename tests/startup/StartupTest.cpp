@@ -205,13 +205,13 @@ TEST_F(Arranque, WithoutItsDatabaseTheSequenceStopsAfterTheConnectionsMessage) {
 }
 
 TEST_F(Arranque, FailureFiveIsSkippedAndAnyOtherEndsTheSequenceSilently) {
-  platform.Fail(testing::Op::kOpenFile, 1, false, Failure(failure::kInvalidCall, "x"), "consultas.dwk");
+  platform.Fail(testing::Op::kOpenFile, 1, testing::Times::kOnce, Failure(failure::kInvalidCall, "x"), "consultas.dwk");
   ASSERT_TRUE(Start(programa, kLinea));
   EXPECT_EQ(Accesos(), 1);
 
   ProgramState segundo(platform);
   std::filesystem::remove(temp.path() / "consultas.dwk");
-  platform.Fail(testing::Op::kOpenFile, 1, false, Failure(failure::kPathFileAccess, "x"), "consultas.dwk");
+  platform.Fail(testing::Op::kOpenFile, 1, testing::Times::kOnce, Failure(failure::kPathFileAccess, "x"), "consultas.dwk");
   EXPECT_TRUE(Start(segundo, kLinea));
   EXPECT_EQ(segundo.gParametroAdicional, "SUBIR");
   EXPECT_EQ(Accesos(), 1);  // the access log came after the failure

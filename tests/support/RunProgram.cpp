@@ -12,9 +12,9 @@
 extern char** environ;
 
 namespace tramvel::testing {
+namespace {
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::map<std::string, std::optional<std::string>>& env) {
+std::vector<std::string> Environment(const EnvironmentChanges& env) {
   std::map<std::string, std::string> variables;
   for (char** e = environ; *e; ++e) {
     const std::string entry = *e;
@@ -28,38 +28,65 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
       variables.erase(name);
     }
   }
-  std::vector<std::string> envText;
-  for (const auto& [name, value] : variables) envText.push_back(name + "=" + value);
-  std::vector<char*> envp;
-  for (auto& e : envText) envp.push_back(e.data());
-  envp.push_back(nullptr);
+  std::vector<std::string> out;
+  for (const auto& [name, value] : variables) out.push_back(name + "=" + value);
+  return out;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& texts) {
+  std::vector<char*> out;
+  for (std::string& text : texts) out.push_back(text.data());
+  out.push_back(nullptr);
+  return out;
+}
+
+}  // namespace
+
+StartedProgram StartProgram(const std::string& program, const std::vector<std::string>& args,
+                            const EnvironmentChanges& env, const std::optional<std::string>& errorsFile) {
+  std::vector<std::string> envText = Environment(env);
   std::vector<std::string> argText{program};
   argText.insert(argText.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& a : argText) argv.push_back(a.data());
-  argv.push_back(nullptr);
+  const std::vector<char*> envp = Pointers(envText);
+  const std::vector<char*> argv = Pointers(argText);
 
   int out[2];
-  int err[2];
-  if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+  int err[2] = {-1, -1};
+  if (::pipe2(out, O_CLOEXEC) != 0 || (!errorsFile && ::pipe2(err, O_CLOEXEC) != 0)) throw std::runtime_error("pipe");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-  posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+  if (errorsFile) {
+    posix_spawn_file_actions_addopen(&actions, 2, errorsFile->c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  } else {
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+  }
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  pid_t pid = 0;
-  const int spawned = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+  StartedProgram started;
+  started.startError = ::posix_spawn(&started.pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   ::close(out[1]);
-  ::close(err[1]);
-  ProgramRun run;
-  if (spawned != 0) {
+  if (err[1] >= 0) ::close(err[1]);
+  if (started.startError != 0) {
     ::close(out[0]);
-    ::close(err[0]);
-    run.errors = std::strerror(spawned);
+    if (err[0] >= 0) ::close(err[0]);
+    started.pid = -1;
+    return started;
+  }
+  started.output = out[0];
+  started.errors = err[0];
+  return started;
+}
+
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const EnvironmentChanges& env) {
+  const StartedProgram started = StartProgram(program, args, env);
+  ProgramRun run;
+  if (started.pid < 0) {
+    run.errors = std::strerror(started.startError);
     return run;
   }
-  pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+  pollfd fds[2] = {{started.output, POLLIN, 0}, {started.errors, POLLIN, 0}};
   int open = 2;
   char buffer[4096];
   while (open > 0) {
@@ -77,7 +104,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     }
   }
   int status = 0;
-  ::waitpid(pid, &status, 0);
+  ::waitpid(started.pid, &status, 0);
   run.exitedNormally = WIFEXITED(status);
   if (run.exitedNormally) run.exitCode = WEXITSTATUS(status);
   return run;

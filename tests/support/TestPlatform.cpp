@@ -7,24 +7,42 @@
 namespace tramvel::testing {
 namespace {
 
-// A real file whose writes may be made to fail.
+// A real file whose reads, writes, length changes and flushes may be made to
+// fail. A copy goes to the real file, so that the copy between two real
+// files, inside the operating system, is what runs under test too.
 class WatchedFile final : public File {
  public:
-  WatchedFile(std::unique_ptr<File> real, std::function<void()> beforeWrite)
-      : real_(std::move(real)), beforeWrite_(std::move(beforeWrite)) {}
-  std::size_t Read(std::span<std::byte> buffer) override { return real_->Read(buffer); }
+  WatchedFile(std::unique_ptr<File> real, std::function<void(Op)> before)
+      : real_(std::move(real)), before_(std::move(before)) {}
+  std::size_t Read(std::span<std::byte> buffer) override {
+    before_(Op::kReadFile);
+    return real_->Read(buffer);
+  }
   void Write(std::span<const std::byte> data) override {
-    beforeWrite_();
+    before_(Op::kWriteFile);
     real_->Write(data);
   }
   void Seek(uint64_t offset) override { real_->Seek(offset); }
   uint64_t Length() override { return real_->Length(); }
-  void SetLength(uint64_t length) override { real_->SetLength(length); }
-  void Flush(bool durable) override { real_->Flush(durable); }
+  void SetLength(uint64_t length) override {
+    before_(Op::kSetLength);
+    real_->SetLength(length);
+  }
+  void Flush(bool durable) override {
+    before_(Op::kFlushFile);
+    real_->Flush(durable);
+  }
+  std::size_t CopyTo(File& destination, std::size_t count) override {
+    before_(Op::kReadFile);
+    auto* watched = dynamic_cast<WatchedFile*>(&destination);
+    if (!watched) return real_->CopyTo(destination, count);
+    watched->before_(Op::kWriteFile);
+    return real_->CopyTo(*watched->real_, count);
+  }
 
  private:
   std::unique_ptr<File> real_;
-  std::function<void()> beforeWrite_;
+  std::function<void(Op)> before_;
 };
 
 }  // namespace
@@ -35,15 +53,15 @@ RealPlatformHolder::RealPlatformHolder(const std::string& driveCRoot)
 TestPlatform::TestPlatform(const std::string& driveCRoot)
     : RealPlatformHolder(driveCRoot), PlatformWrapper(*real), driveCRoot_(driveCRoot), programFolder_(driveCRoot) {}
 
-void TestPlatform::Fail(Op op, int nth, bool fromThenOn, Failure failure, std::string contains) {
-  faults_.push_back(Fault{op, nth, fromThenOn, std::move(failure), std::move(contains)});
+void TestPlatform::Fail(Op op, int nth, Times times, Failure failure, std::string contains) {
+  faults_.push_back(Fault{op, nth, times, std::move(failure), std::move(contains)});
 }
 
 bool TestPlatform::Hit(Op op, const std::string& subject, bool raise) {
   for (Fault& fault : faults_) {
     if (fault.op != op || subject.find(fault.contains) == std::string::npos) continue;
     ++fault.seen;
-    if (fault.seen == fault.nth || (fault.fromThenOn && fault.seen > fault.nth)) {
+    if (fault.seen == fault.nth || (fault.times == Times::kFromThenOn && fault.seen > fault.nth)) {
       if (raise) throw fault.failure;
       return true;
     }
@@ -54,6 +72,10 @@ bool TestPlatform::Hit(Op op, const std::string& subject, bool raise) {
 std::vector<std::string> TestPlatform::ListFolder(const std::string& folder, bool includeFolders) {
   Hit(Op::kListFolder, folder);
   return PlatformWrapper::ListFolder(folder, includeFolders);
+}
+
+bool TestPlatform::FileExists(const std::string& path) {
+  return !Hit(Op::kFileExists, path, false) && PlatformWrapper::FileExists(path);
 }
 
 void TestPlatform::CreateFolder(const std::string& path) {
@@ -78,8 +100,7 @@ bool TestPlatform::RenameFileIfFree(const std::string& from, const std::string& 
 
 std::unique_ptr<File> TestPlatform::OpenFile(const std::string& path, OpenMode mode) {
   Hit(Op::kOpenFile, path);
-  return std::make_unique<WatchedFile>(PlatformWrapper::OpenFile(path, mode),
-                                       [this, path] { Hit(Op::kWriteFile, path); });
+  return std::make_unique<WatchedFile>(PlatformWrapper::OpenFile(path, mode), [this, path](Op op) { Hit(op, path); });
 }
 
 void TestPlatform::SyncFileSystem(const std::string& path) {
@@ -99,11 +120,15 @@ int64_t TestPlatform::StartProcess(const std::string& commandLine, WindowStyle s
 
 void TestPlatform::AwaitEnd(int64_t processId) {
   const ProcessHandle handle = PlatformWrapper::OpenProcess(processId);
+  AwaitEndOf(handle);
+  PlatformWrapper::CloseHandle(handle);
+}
+
+void TestPlatform::AwaitEndOf(ProcessHandle handle) {
   uint32_t code = 0;
   while (PlatformWrapper::GetExitCode(handle, code) && code == kStillActive) {
     PlatformWrapper::SleepUnlessEnded(handle, 1000);
   }
-  PlatformWrapper::CloseHandle(handle);
 }
 
 ProcessHandle TestPlatform::OpenProcess(int64_t processId) {
@@ -114,6 +139,15 @@ ProcessHandle TestPlatform::OpenProcess(int64_t processId) {
     return 0;
   }
   return PlatformWrapper::OpenProcess(processId);
+}
+
+bool TestPlatform::GetExitCode(ProcessHandle handle, uint32_t& code) {
+  if (Hit(Op::kGetExitCode, started_.empty() ? std::string() : started_.back(), false)) {
+    // Only the reading fails: the program must not outlive the test's folders.
+    AwaitEndOf(handle);
+    return false;
+  }
+  return PlatformWrapper::GetExitCode(handle, code);
 }
 
 std::optional<std::string> TestPlatform::GetEnv(const std::string& name) {

@@ -12,18 +12,27 @@
 
 namespace tramvel::testing {
 
-// Operations a test can make fail.
+// Operations a test can make fail. Those that never raise fail the way
+// their callers can see.
 enum class Op {
   kListFolder,
+  kFileExists,  // "fails" by answering false
   kCreateFolder,
   kDeleteFile,
   kRenameFile,
   kOpenFile,
-  kWriteFile,
+  kReadFile,
+  kWriteFile,  // also a copy into the file
+  kSetLength,
+  kFlushFile,
   kStartProcess,
-  kOpenProcess,  // "fails" by giving handle 0
+  kOpenProcess,   // "fails" by giving handle 0
+  kGetExitCode,   // "fails" by answering false, the code untouched
   kSyncFileSystem,
 };
+
+// Whether a fault hits one call only or every matching call from then on.
+enum class Times { kOnce, kFromThenOn };
 
 // Holds the real platform so that it is built before the wrapper around it.
 struct RealPlatformHolder {
@@ -49,7 +58,8 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
 
   // The `nth` call (1 = the next) of `op` whose path or command line holds
   // `contains` raises `failure`: that call only, or every one from it on.
-  void Fail(Op op, int nth, bool fromThenOn, Failure failure, std::string contains = {});
+  // For a process handle the subject is the last started command line.
+  void Fail(Op op, int nth, Times times, Failure failure, std::string contains = {});
 
   // Each started program has ended before StartProcess returns, so that a
   // wait takes exactly one pass.
@@ -61,9 +71,12 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   // "start <command line>", "sync <path>".
   const std::vector<std::string>& Journal() const { return journal_; }
   const std::string& Output(OutputStream stream) const { return output_.at(stream); }
+  // The milliseconds of each Sleep asked for, in order; none was slept.
+  const std::vector<int>& Sleeps() const { return sleeps_; }
 
   // ----- overrides -----
   std::vector<std::string> ListFolder(const std::string& folder, bool includeFolders) override;
+  bool FileExists(const std::string& path) override;
   void CreateFolder(const std::string& path) override;
   void DeleteFile(const std::string& path) override;
   void RenameFile(const std::string& from, const std::string& to) override;
@@ -72,6 +85,8 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   void SyncFileSystem(const std::string& path) override;
   int64_t StartProcess(const std::string& commandLine, WindowStyle style) override;
   ProcessHandle OpenProcess(int64_t processId) override;
+  bool GetExitCode(ProcessHandle handle, uint32_t& code) override;
+  void Sleep(int milliseconds) override { sleeps_.push_back(milliseconds); }
   DateTime Now() override { return now_; }
   std::optional<std::string> GetEnv(const std::string& name) override;
   // A folder inside the test's drive, so that no test writes to the home folder.
@@ -90,7 +105,7 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   struct Fault {
     Op op;
     int nth;
-    bool fromThenOn;
+    Times times;
     Failure failure;
     std::string contains;
     int seen = 0;
@@ -98,6 +113,7 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   // Raises the fault that hits this call, if any; true when one hit.
   bool Hit(Op op, const std::string& subject, bool raise = true);
   void AwaitEnd(int64_t processId);
+  void AwaitEndOf(ProcessHandle handle);
 
   std::string driveCRoot_;
   DateTime now_{2014, 5, 6, 18, 37, 0};
@@ -108,6 +124,7 @@ class TestPlatform : private RealPlatformHolder, public PlatformWrapper {
   std::map<std::string, std::optional<std::string>> env_;
   std::vector<std::string> started_;
   std::vector<std::string> journal_;
+  std::vector<int> sleeps_;
   std::map<OutputStream, std::string> output_{{OutputStream::kStandardOutput, {}}, {OutputStream::kStandardError, {}}};
   std::vector<Fault> faults_;
   bool endBeforeWatching_ = false;

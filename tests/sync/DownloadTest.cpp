@@ -100,7 +100,7 @@ TEST_F(Download, AnImportThatFailsOrCannotBeWatchedEndsTheRunAndDeletesNothing) 
     fs::remove(programs / "standin.log");
     lines.clear();
     const size_t boxesBefore = platform.Operator().Boxes().size();
-    if (!c.watchable) platform.Fail(Op::kOpenProcess, 1, false, Failure(0, ""), "INTERFACERECEP");
+    if (!c.watchable) platform.Fail(Op::kOpenProcess, 1, Times::kOnce, Failure(0, ""), "INTERFACERECEP");
 
     const ResultadoTrabajo result = Run(false);
 
@@ -145,7 +145,7 @@ TEST_F(Download, AFailedWebDeletionKeepsThatFileAndFailsTheJob) {
 // the file, which comes again with the next download.
 TEST_F(Download, AFileWhoseWitnessFailedStaysOnTheWebServerAndFailsTheJob) {
   Receive({"A.csv", "B.csv"});
-  platform.Fail(Op::kWriteFile, 1, false, Failure(failure::kDiskFull, "Disk full"), "TESTIGO");
+  platform.Fail(Op::kWriteFile, 1, Times::kOnce, Failure(failure::kDiskFull, "Disk full"), "TESTIGO");
   const ResultadoTrabajo result = Run(false);
   ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
   EXPECT_EQ(platform.Operator().Boxes()[0].text, "Ha ocurrido un error en la copia del Archivo");
@@ -201,7 +201,7 @@ TEST_F(Download, TheWitnessesReachTheDiskBeforeTheFirstWebDeletion) {
 
 TEST_F(Download, AWitnessTreeThatCannotBeFlushedDeletesNothingOnTheWeb) {
   Receive({"A.csv"});
-  platform.Fail(Op::kSyncFileSystem, 1, false, Failure(failure::kDeviceIo, "Device I/O error"));
+  platform.Fail(Op::kSyncFileSystem, 1, Times::kOnce, Failure(failure::kDeviceIo, "Device I/O error"));
   const ResultadoTrabajo result = Run(false);
   ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
   EXPECT_EQ(platform.Operator().Boxes()[0].style & 0x0F, mb::kAbortRetryIgnore);

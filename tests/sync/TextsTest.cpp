@@ -56,7 +56,7 @@ TEST(ExisteArchivo, TrueOnlyForAFileThatOpens) {
   EXPECT_TRUE(ExisteArchivo(platform, "C:\\empty.txt"));
   EXPECT_FALSE(ExisteArchivo(platform, "C:\\folder"));
   EXPECT_FALSE(ExisteArchivo(platform, "C:\\missing.txt"));
-  platform.Fail(Op::kOpenFile, 1, false, Failure(70, "Permission denied"));
+  platform.Fail(Op::kOpenFile, 1, Times::kOnce, Failure(70, "Permission denied"));
   EXPECT_FALSE(ExisteArchivo(platform, "C:\\empty.txt"));
 }
 

@@ -35,10 +35,10 @@ TEST_F(Upload, CleansTheOutboxButKeepsEstadosAndSkipsAFileThatCannotGo) {
   // Joined to the outbox, this name would reach the drive's own victima.txt.
   WriteFile(drive / "ENVIAR" / "..\\victima.txt", "not ours");
   WriteFile(drive / "victima.txt", "not ours");
-  platform.Fail(Op::kDeleteFile, 1, true, Failure(75, "Path/File access error"), "ZZ_EN_USO");
+  platform.Fail(Op::kDeleteFile, 1, Times::kFromThenOn, Failure(75, "Path/File access error"), "ZZ_EN_USO");
   // From the first deletion on, failures pass unreported: the send that
   // cannot start is skipped without a box.
-  platform.Fail(Op::kStartProcess, 1, false, Failure(53, "File not found"), "zariz");
+  platform.Fail(Op::kStartProcess, 1, Times::kOnce, Failure(53, "File not found"), "zariz");
 
   const ResultadoTrabajo result = Run(true);
 
@@ -109,7 +109,7 @@ TEST_F(Upload, TheOperatorDecidesAtAFailingStart) {
     local.SetProgramFolder(programs.string());
     local.SetEnv("TRAMVEL_INI", std::nullopt);
     local.SetProgramsEndBeforeWatching(true);
-    local.Fail(Op::kStartProcess, 1, false, Failure(53, "File not found"), "INTERFACEENVIO");
+    local.Fail(Op::kStartProcess, 1, Times::kOnce, Failure(53, "File not found"), "INTERFACEENVIO");
     local.Operator().QueueAnswers({c.answer});
     ProgramState state(local);
     state.Sesion().Servidor("SRV01");
@@ -165,7 +165,7 @@ TEST_F(Upload, AFailingOutsideProgramFailsTheJob) {
 }
 
 TEST_F(Upload, ASendThatCannotBeWatchedEndsOnFinalizadoButNotAsSuccess) {
-  platform.Fail(Op::kOpenProcess, 1, false, Failure(0, ""), "zariz");
+  platform.Fail(Op::kOpenProcess, 1, Times::kOnce, Failure(0, ""), "zariz");
   const ResultadoTrabajo result = Run(true);
   EXPECT_EQ(lines, (std::vector<std::string>{"Subiendo archivo ", "Error al enviar el : TODOS", kDots, kClosingLine,
                                              kStars}));

@@ -40,7 +40,7 @@ TEST(EjecutarYEsperar, AProcessThatCannotBeWatchedTakesOnePassAndKeepsTheLastCod
   TempFolder temp;
   TestPlatform platform(temp.str());
   InstallStandIn(temp.path(), "p.exe", 0);
-  platform.Fail(Op::kOpenProcess, 1, true, Failure(0, ""));
+  platform.Fail(Op::kOpenProcess, 1, Times::kFromThenOn, Failure(0, ""));
   std::vector<std::string> captions;
   EjecutarYEsperar programas(platform, [&](const std::string& text) { captions.push_back(text); });
   StepRunner pasos(StepRunner::Ignoring());

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "FailureOf.h"
 #include "TempFolder.h"
 #include "TestPlatform.h"
 #include "upgrade/AbrirDocumento.h"
@@ -16,7 +17,7 @@ TEST(AbrirDocumento, HandsTheNativePathToTheOpenerAsItsOneArgument) {
   TestPlatform platform(temp.str());
   WriteFile(temp.path() / "bin" / "xdg-open", "");
   platform.SetEnv("PATH", "/nonexistent:" + (temp.path() / "bin").string());
-  platform.Fail(Op::kStartProcess, 1, true, Failure(53, "File not found"));
+  platform.Fail(Op::kStartProcess, 1, Times::kFromThenOn, Failure(53, "File not found"));
   EXPECT_THROW(AbrirDocumento(platform, "C:\\Mis Documentos\\Script953.TXT", ado::Variant(1)), Failure);
   ASSERT_EQ(platform.StartedCommandLines().size(), 1u);
   // No quotes: the launcher passes the rest of the line on unchanged.
@@ -28,12 +29,7 @@ TEST(AbrirDocumento, AnOpenerThatCannotBeStartedReachesTheCaller) {
   TempFolder temp;
   TestPlatform platform(temp.str());
   platform.SetEnv("PATH", (temp.path() / "empty").string());
-  try {
-    AbrirDocumento(platform, "C:\\A.TXT");
-    FAIL() << "started";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Number(), 53);
-  }
+  EXPECT_EQ(FailureOf([&] { AbrirDocumento(platform, "C:\\A.TXT"); }), 53);
 }
 
 }  // namespace

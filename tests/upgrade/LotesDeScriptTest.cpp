@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "FailureOf.h"
 #include "platform/Failure.h"
 #include "upgrade/LotesDeScript.h"
 
@@ -48,12 +49,7 @@ TEST(LotesDeScript, MoreSeparatorsThanA16BitIndexHoldsOverflow) {
   LotesDeScript lotes;
   for (int i = 0; i < 32767; ++i) lotes.Agregar("GO");
   ASSERT_EQ(lotes.Lotes().size(), 32768u);
-  try {
-    lotes.Agregar("GO");
-    FAIL() << "no overflow";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Number(), failure::kOverflow);
-  }
+  EXPECT_EQ(testing::FailureOf([&] { lotes.Agregar("GO"); }), failure::kOverflow);
   lotes.Agregar("SELECT 1");
   EXPECT_EQ(lotes.Lotes().size(), 32768u);
   EXPECT_EQ(lotes.Lotes().back(), "SELECT 1\r\n");

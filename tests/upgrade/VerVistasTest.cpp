@@ -32,7 +32,7 @@ class VerVistasTest : public ::testing::Test {
     dll.gDBName = "GESTION";
     dll.OpenADOServer();
     // The error file is never really opened for the operator here.
-    platform.Fail(Op::kStartProcess, 1, true, Failure(53, "File not found"));
+    platform.Fail(Op::kStartProcess, 1, Times::kFromThenOn, Failure(53, "File not found"));
   }
 
   std::string Script(const std::string& name, const std::string& content) {
@@ -146,7 +146,7 @@ TEST_F(VerVistasTest, AScriptThatCannotBeReadIsShownAndAbortEndsTheRun) {
 
 TEST_F(VerVistasTest, RetryOpensTheScriptAgain) {
   const std::string script = Script("R.SQL", "CREATE TABLE R (a int)\r\n");
-  platform.Fail(Op::kOpenFile, 1, false, Failure(75, "Path/File access error"), "R.SQL");
+  platform.Fail(Op::kOpenFile, 1, Times::kOnce, Failure(75, "Path/File access error"), "R.SQL");
   platform.Operator().QueueAnswers({mb::kRetry});
   EXPECT_TRUE(dll.VerVistas(script));
   ASSERT_EQ(platform.Operator().Boxes().size(), 1u);

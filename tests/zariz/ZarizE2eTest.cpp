@@ -18,6 +18,7 @@ namespace tramvel::zariz::test {
 namespace {
 
 using ::testing::HasSubstr;
+using ::tramvel::testing::FtpTestServer;
 using ::tramvel::testing::ProgramRun;
 using ::tramvel::testing::ReadFile;
 using ::tramvel::testing::RunProgram;

@@ -6,16 +6,14 @@
 #include <initializer_list>
 
 #include "ado/sqlite/ExactNumbers.h"
+#include "platform/TextCase.h"
 
 namespace tramvel::ado::sqlite {
 namespace {
 
 bool IsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
   return std::any_of(names.begin(), names.end(), [&](std::string_view candidate) {
-    return candidate.size() == name.size() &&
-           std::equal(candidate.begin(), candidate.end(), name.begin(), [](char a, char b) {
-             return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-           });
+    return EqualsIgnoreCase(candidate, name);
   });
 }
 
@@ -50,9 +48,7 @@ ColumnAdaptation AdaptColumn(std::string_view typeName, std::string_view argumen
                            ", ' ')) <= " + std::to_string(length) + ")";
     }
   } else if (IsOneOf(typeName, {"MONEY", "SMALLMONEY", "DECIMAL", "NUMERIC"})) {
-    std::string upper(typeName);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    adaptation.type = upper + " TEXT" + (arguments.empty() ? "" : "(" + std::string(arguments) + ")");
+    adaptation.type = ToUpper(typeName) + " TEXT" + (arguments.empty() ? "" : "(" + std::string(arguments) + ")");
     adaptation.suffix = "COLLATE " + std::string(kNumberCollation);
   }
   return adaptation;

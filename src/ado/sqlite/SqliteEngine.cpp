@@ -3,201 +3,34 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <filesystem>
-#include <set>
 #include <system_error>
 
 #include "platform/Failure.h"
 #include "ado/ConnectionCore.h"
 #include "ado/sqlite/ExactNumbers.h"
 #include "ado/sqlite/SqliteErrors.h"
+#include "ado/sqlite/SqliteReport.h"
+#include "ado/sqlite/SqliteRows.h"
 #include "ado/sqlite/SqliteSessionLock.h"
 #include "ado/sqlite/TSqlAdaptation.h"
+#include "platform/TextCase.h"
 
 namespace tramvel::ado {
 namespace {
 
+using sqlite::Bind;
 using sqlite::DescribeStatement;
+using sqlite::kSource;
+using sqlite::Or;
 using sqlite::QuoteIdentifier;
+using sqlite::ReadColumn;
+using sqlite::Report;
+using sqlite::Statement;
 using sqlite::StatementKind;
 
-constexpr const char* kSource = "SQLite";
 constexpr const char* kIdentityColumn = "__tramvel_rowid__";
-
-struct Finalizer {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
-std::string Text(const unsigned char* text, int bytes) {
-  return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes)) : std::string();
-}
-
-const char* Or(const char* text, const char* otherwise) { return text ? text : otherwise; }
-
-// The one place where SQLite's failures become SQL Server's errors: each
-// error of the translation, with this engine as its source. Returns whether
-// the batch stops here.
-bool Report(sqlite3* db, int code, std::string message, std::string_view statement, const std::string& database,
-            ErrorList& errors);
-
-// ----- values -----
-
-Variant ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind) {
-  Variant value;
-  switch (sqlite3_column_type(statement, index)) {
-    case SQLITE_INTEGER: value = Variant(static_cast<int64_t>(sqlite3_column_int64(statement, index))); break;
-    case SQLITE_FLOAT: value = Variant(sqlite3_column_double(statement, index)); break;
-    case SQLITE_TEXT:
-      value = Variant(Text(sqlite3_column_text(statement, index), sqlite3_column_bytes(statement, index)));
-      break;
-    case SQLITE_BLOB: {
-      const void* blob = sqlite3_column_blob(statement, index);
-      int bytes = sqlite3_column_bytes(statement, index);
-      value = Variant(std::string(static_cast<const char*>(blob), static_cast<size_t>(blob ? bytes : 0)));
-      break;
-    }
-    default: value = Variant::Null();
-  }
-  return ValueOfKind(kind, std::move(value));
-}
-
-void Bind(sqlite3_stmt* statement, int index, const Variant& value) {
-  switch (value.Type()) {
-    case VariantType::kEmpty:
-    case VariantType::kNull: sqlite3_bind_null(statement, index); break;
-    case VariantType::kText: {
-      std::string text = value.ToText();
-      sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-      break;
-    }
-    case VariantType::kDouble: sqlite3_bind_double(statement, index, value.ToDouble()); break;
-    case VariantType::kInteger: sqlite3_bind_int64(statement, index, value.ToInteger()); break;
-    case VariantType::kCurrency: {
-      // As its decimal text: an amount column keeps it exactly, a numeric
-      // column converts it as it converts any number.
-      std::string text = value.ToCurrency().ToString();
-      sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-      break;
-    }
-    case VariantType::kDate: {
-      std::string text = FormatIsoDateTime(value.ToDate());
-      sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-      break;
-    }
-    case VariantType::kBoolean: sqlite3_bind_int(statement, index, value.ToBoolean() ? 1 : 0); break;
-  }
-}
-
-size_t Utf8Length(const std::string& text) {
-  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
-// ----- results -----
-
-// The rows of a prepared statement, stepped as they are read.
-class LiveRows final : public RowSource {
- public:
-  LiveRows(Statement statement, bool identity, std::string sql, std::string database)
-      : statement_(std::move(statement)), identity_(identity), sql_(std::move(sql)), database_(std::move(database)) {
-    sqlite3_stmt* s = statement_.get();
-    for (int i = identity_ ? 1 : 0; i < sqlite3_column_count(s); ++i) {
-      ColumnInfo column;
-      column.name = Or(sqlite3_column_name(s, i), "");
-      column.type = ColumnTypeOf(Or(sqlite3_column_decltype(s, i), ""));
-      column.baseTable = Or(sqlite3_column_table_name(s, i), "");
-      column.baseColumn = Or(sqlite3_column_origin_name(s, i), "");
-      columns_.push_back(std::move(column));
-    }
-  }
-
-  const std::vector<ColumnInfo>& Columns() const override { return columns_; }
-
-  bool Next(std::vector<Variant>& values, Variant& identity, ErrorList& errors) override {
-    if (!statement_) return false;
-    sqlite3_stmt* s = statement_.get();
-    int rc = sqlite3_step(s);
-    if (rc != SQLITE_ROW) {
-      if (rc != SQLITE_DONE) {
-        sqlite3* db = sqlite3_db_handle(s);
-        Report(db, sqlite3_extended_errcode(db), sqlite3_errmsg(db), sql_, database_, errors);
-      }
-      statement_.reset();
-      return false;
-    }
-    int offset = identity_ ? 1 : 0;
-    values.clear();
-    for (size_t i = 0; i < columns_.size(); ++i) {
-      values.push_back(ReadColumn(s, static_cast<int>(i) + offset, columns_[i].type.kind));
-    }
-    identity = identity_ && sqlite3_column_type(s, 0) != SQLITE_NULL
-                   ? Variant(static_cast<int64_t>(sqlite3_column_int64(s, 0)))
-                   : Variant();
-    if (first_) {
-      first_ = false;
-      // An expression has no declared type: its first value tells its size.
-      for (size_t i = 0; i < columns_.size(); ++i) {
-        ColumnType& type = columns_[i].type;
-        if (type.kind != ColumnKind::kUnknown) continue;
-        switch (values[i].Type()) {
-          case VariantType::kText:
-            type.definedSize = static_cast<int32_t>(std::max<size_t>(1, Utf8Length(values[i].ToText())));
-            break;
-          case VariantType::kInteger: {
-            int64_t n = values[i].ToInteger();
-            type.definedSize = n >= INT32_MIN && n <= INT32_MAX ? 4 : 8;
-            break;
-          }
-          case VariantType::kNull: break;
-          default: type.definedSize = 8;
-        }
-      }
-    }
-    return true;
-  }
-
- private:
-  Statement statement_;
-  bool identity_;
-  std::string sql_;
-  std::string database_;
-  std::vector<ColumnInfo> columns_;
-  bool first_ = true;
-};
-
-// Rows already read, for a result that is not the batch's last statement.
-class BufferedRows final : public RowSource {
- public:
-  explicit BufferedRows(RowSource& source, ErrorList& errors) {
-    std::vector<Variant> values;
-    Variant identity;
-    while (source.Next(values, identity, errors)) rows_.push_back({values, identity});
-    columns_ = source.Columns();
-  }
-  const std::vector<ColumnInfo>& Columns() const override { return columns_; }
-  bool Next(std::vector<Variant>& values, Variant& identity, ErrorList&) override {
-    if (next_ >= rows_.size()) return false;
-    values = rows_[next_].first;
-    identity = rows_[next_].second;
-    ++next_;
-    return true;
-  }
-
- private:
-  std::vector<ColumnInfo> columns_;
-  std::vector<std::pair<std::vector<Variant>, Variant>> rows_;
-  size_t next_ = 0;
-};
 
 // ----- files -----
 
@@ -214,7 +47,7 @@ std::string FindDatabase(const std::string& folder, const std::string& database)
   std::error_code ec;
   if (std::filesystem::is_regular_file(exact, ec)) return exact.string();
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    if (EqualsNoCase(entry.path().filename().string(), database + ".sqlite") && entry.is_regular_file(ec)) {
+    if (EqualsIgnoreCase(entry.path().filename().string(), database + ".sqlite") && entry.is_regular_file(ec)) {
       return entry.path().string();
     }
   }
@@ -356,7 +189,7 @@ class SqliteEngine final : public Engine {
   std::string DefaultDatabase() const override { return database_; }
 
   void SetDefaultDatabase(const std::string& database, ErrorList& errors) override {
-    if (EqualsNoCase(database, database_)) return;
+    if (EqualsIgnoreCase(database, database_)) return;
     std::string path = FindDatabase(folder_, database);
     sqlite3* db = path.empty() ? nullptr : OpenFile(path, false);
     if (!db) {
@@ -423,9 +256,9 @@ class SqliteEngine final : public Engine {
   // A SELECT of one table, with the rows' identity as a first hidden column;
   // nullptr when the statement does not take it (a join, a view, ...).
   Statement PrepareWithIdentity(const std::string& sql) {
-    if (sql.size() < 7 || !EqualsNoCase(sql.substr(0, 7), "SELECT ")) return nullptr;
+    if (sql.size() < 7 || !EqualsIgnoreCase(sql.substr(0, 7), "SELECT ")) return nullptr;
     std::string rest = sql.substr(7);
-    if (rest.size() >= 9 && EqualsNoCase(rest.substr(0, 9), "DISTINCT ")) return nullptr;
+    if (rest.size() >= 9 && EqualsIgnoreCase(rest.substr(0, 9), "DISTINCT ")) return nullptr;
     std::string injected = "SELECT rowid AS \"" + std::string(kIdentityColumn) + "\", " + rest;
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db_, injected.c_str(), static_cast<int>(injected.size()), &raw, nullptr) != SQLITE_OK) {
@@ -458,13 +291,13 @@ class SqliteEngine final : public Engine {
     }
     if (!statement) return false;  // only blanks or a comment
     if (sqlite3_column_count(statement.get()) > 0 && !result) {
-      auto rows = std::make_unique<LiveRows>(std::move(statement), withIdentity, sql, database_);
+      auto rows = sqlite::StepRows(std::move(statement), withIdentity, sql, database_);
       if (last) {
         result = std::move(rows);
         return false;
       }
       size_t before = errors.size();
-      result = std::make_unique<BufferedRows>(*rows, errors);
+      result = sqlite::BufferRows(*rows, errors);
       return errors.size() > before;
     }
     int rc;
@@ -554,7 +387,7 @@ class SqliteEngine final : public Engine {
     }
     while (!out.empty() && out.back() == ' ') out.pop_back();
     while (!out.empty() && out.front() == ' ') out.erase(out.begin());
-    if (out.size() > 4 && EqualsNoCase(out.substr(0, 4), "dbo.")) out = out.substr(4);
+    if (out.size() > 4 && EqualsIgnoreCase(out.substr(0, 4), "dbo.")) out = out.substr(4);
     return out;
   }
 
@@ -565,70 +398,6 @@ class SqliteEngine final : public Engine {
   int timeout_ = 30;
   sqlite::FileLocks locks_;
 };
-
-// ----- errors -----
-
-// The name of the unique index that a "UNIQUE constraint failed: T.a, T.b"
-// message means, when it has one of its own (not SQLite's automatic one).
-std::string UniqueIndexName(sqlite3* db, std::string_view message) {
-  constexpr std::string_view kPrefix = "UNIQUE constraint failed: ";
-  if (!message.starts_with(kPrefix)) return {};
-  std::string table;
-  std::set<std::string> columns;
-  std::string_view rest = message.substr(kPrefix.size());
-  while (!rest.empty()) {
-    size_t comma = rest.find(", ");
-    std::string_view item = rest.substr(0, comma);
-    size_t dot = item.find('.');
-    if (dot == std::string_view::npos) return {};
-    table = std::string(item.substr(0, dot));
-    std::string column(item.substr(dot + 1));
-    for (char& c : column) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    columns.insert(column);
-    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 2);
-  }
-  std::string found;
-  sqlite3_stmt* list = nullptr;
-  std::string sql = "SELECT name FROM pragma_index_list(?1) WHERE \"unique\" = 1";
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &list, nullptr) != SQLITE_OK) {
-    sqlite3_finalize(list);
-    return {};
-  }
-  sqlite3_bind_text(list, 1, table.c_str(), -1, SQLITE_TRANSIENT);
-  while (found.empty() && sqlite3_step(list) == SQLITE_ROW) {
-    std::string index = Text(sqlite3_column_text(list, 0), sqlite3_column_bytes(list, 0));
-    sqlite3_stmt* info = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name FROM pragma_index_info(?1)", -1, &info, nullptr) == SQLITE_OK) {
-      sqlite3_bind_text(info, 1, index.c_str(), -1, SQLITE_TRANSIENT);
-      std::set<std::string> indexed;
-      while (sqlite3_step(info) == SQLITE_ROW) {
-        std::string column = Text(sqlite3_column_text(info, 0), sqlite3_column_bytes(info, 0));
-        for (char& c : column) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        indexed.insert(column);
-      }
-      if (indexed == columns && !index.starts_with("sqlite_autoindex_")) found = index;
-    }
-    sqlite3_finalize(info);
-  }
-  sqlite3_finalize(list);
-  return found;
-}
-
-bool Report(sqlite3* db, int code, std::string message, std::string_view statement, const std::string& database,
-            ErrorList& errors) {
-  sqlite::SqliteDiagnostic diagnostic;
-  diagnostic.code = code;
-  diagnostic.message = std::move(message);
-  diagnostic.statement = std::string(statement);
-  diagnostic.database = database;
-  if (db && code == SQLITE_CONSTRAINT_UNIQUE) diagnostic.constraint = UniqueIndexName(db, diagnostic.message);
-  sqlite::TranslatedError translated = sqlite::TranslateSqliteError(diagnostic);
-  for (Error& error : translated.errors) {
-    error.Source = kSource;
-    errors.push_back(std::move(error));
-  }
-  return translated.abortsBatch;
-}
 
 }  // namespace
 

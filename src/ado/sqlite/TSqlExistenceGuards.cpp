@@ -4,14 +4,10 @@
 #include <array>
 #include <cctype>
 
+#include "platform/TextCase.h"
+
 namespace tramvel::ado::sqlite {
 namespace {
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
 
 bool WordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
 
@@ -24,7 +20,7 @@ std::string Word(std::string_view s, size_t& i) {
   SkipBlanks(s, i);
   const size_t start = i;
   while (i < s.size() && WordChar(s[i])) ++i;
-  return Upper(s.substr(start, i - start));
+  return ToUpper(s.substr(start, i - start));
 }
 
 // The index after the ")" that closes the "(" at `open`, quotes respected;
@@ -50,7 +46,7 @@ bool AsksTheCatalogue(std::string_view question) {
   static constexpr std::array<std::string_view, 8> kCatalogues = {"SYSOBJECTS",   "SYS.OBJECTS",        "SYS.TABLES",
                                                                   "SYS.VIEWS",    "SYS.INDEXES",        "SYSINDEXES",
                                                                   "SYS.TRIGGERS", "INFORMATION_SCHEMA."};
-  const std::string upper = Upper(question);
+  const std::string upper = ToUpper(question);
   return std::any_of(kCatalogues.begin(), kCatalogues.end(),
                      [&](std::string_view name) { return upper.find(name) != std::string::npos; });
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tramvel::zariz::test {
+namespace tramvel::testing {
 
 // The pyftpdlib server of ftp_server.py on a free port of 127.0.0.1, ready
 // once the constructor returns, stopped by Stop() or when the object goes.
@@ -28,4 +28,4 @@ class FtpTestServer {
   int port_ = 0;
 };
 
-}  // namespace tramvel::zariz::test
+}  // namespace tramvel::testing
