@@ -21,23 +21,23 @@ bool Sincronizacion::Descarga(Ejecucion& run, StepRunner& pasos) {
   const Final bajada = Correr(
       run, pasos, {run.rutaCliente + " " + run.parametros, std::nullopt, "Descargando..", std::nullopt, error, false});
   // A failed fetch may have brought part of the delivery: importing it, or
-  // deleting anything on the web server, would lose the rest.
-  if (bajada == Final::kFallo) {
+  // deleting anything on the web server, would lose the rest. One that could
+  // not be watched is no better known, and ends the same way rather than on
+  // "Finalizado".
+  if (bajada != Final::kBien) {
     Rotulo(pasos, error);
     return true;
   }
-  if (bajada == Final::kBien) {
-    Bombear(pasos);
-    pasos([&] { run.parametros = TextoInterfaz(programa_.Sesion()); });
-    // A delivery that did not load must come again: nothing is deleted.
-    if (Correr(run, pasos,
-               {RutaPrograma("INTERFACERECEPMAESTROS.EXE") + " " + run.parametros,
-                "Leyendo archivo " + run.nombreArchivo, "Leyendo Archivo..", "Leyendo Archivo...",
-                "Error al tomar el archivo", true}) != Final::kBien) {
-      return false;
-    }
-    Testigos(run, pasos);
+  Bombear(pasos);
+  pasos([&] { run.parametros = TextoInterfaz(programa_.Sesion()); });
+  // A delivery that did not load must come again: nothing is deleted.
+  if (Correr(run, pasos,
+             {RutaPrograma("INTERFACERECEPMAESTROS.EXE") + " " + run.parametros,
+              "Leyendo archivo " + run.nombreArchivo, "Leyendo Archivo..", "Leyendo Archivo...",
+              "Error al tomar el archivo", true}) != Final::kBien) {
+    return false;
   }
+  Testigos(run, pasos);
   Rotulo(pasos, "Finalizado");
   run.resultado.finalizado = true;
   return true;

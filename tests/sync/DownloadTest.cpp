@@ -87,6 +87,18 @@ TEST_F(Download, AFailedFetchImportsWitnessesAndDeletesNothing) {
   EXPECT_EQ(result.EstadoSalida(), 1);
 }
 
+TEST_F(Download, AFetchThatCannotBeWatchedImportsNothingAndDoesNotEndOnFinalizado) {
+  Receive({"MA_CLIENTES.csv"});
+  platform.Fail(Op::kOpenProcess, 1, Times::kOnce, Failure(0, ""), "zariz");
+  const ResultadoTrabajo result = Run(false);
+  EXPECT_EQ(Recorded(), std::vector<std::string>{Program("zariz.exe") + " " + kFetchText});
+  EXPECT_EQ(lines, (std::vector<std::string>{"Descargando desde Public_html/clientes/Vorin\\", "Error al Generar el : ",
+                                             kClosingLine, kStars}));
+  EXPECT_TRUE(fs::exists(inbox / "MA_CLIENTES.csv"));
+  EXPECT_EQ(captions.back(), "Error al Generar el : ");
+  EXPECT_EQ(result.EstadoSalida(), 1);
+}
+
 TEST_F(Download, AnImportThatFailsOrCannotBeWatchedEndsTheRunAndDeletesNothing) {
   struct Case {
     const char* what;
