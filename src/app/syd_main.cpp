@@ -16,7 +16,9 @@
 #include "platform/MessageBoxStyle.h"
 #include "platform/RealPlatform.h"
 #include "ado/sqlite/SqliteEngine.h"
+#include "startup/GenerarConsultas.h"
 #include "startup/LaunchParameters.h"
+#include "startup/ProgramState.h"
 #include "SydEsquema.h"
 #include "SydLogistica.h"
 
@@ -44,6 +46,10 @@ Subcommands:
                                            by GO lines) on the database
   cfg COLUMN                               prints COLUMN (a column name) of the
                                            configuration table
+  generar-consultas [FOLDER]               writes the search definitions consultas.dwk
+                                           into FOLDER (the program folder by default)
+                                           unless it is there already, as a start of
+                                           tramvel does
   verificar-campos [--confirmar]           brings the schema up to date (VerificaCampos,
                                            called again while the schema date moves),
                                            printing the date after each call; questions
@@ -211,6 +217,34 @@ int Cfg(Invocacion& in) {
   return 0;
 }
 
+// A program folder the jobs' user may not write to (an installed package)
+// gets the file beforehand; a start then finds it and goes on to load the
+// settings and log the access.
+int GenerarConsultas(Invocacion& in) {
+  if (in.args.size() > 1) return Fallo("generar-consultas takes at most one FOLDER");
+  const std::string archivo =
+      tramvel::Utilidades::RutaConBarra(in.args.empty() ? in.platform.ProgramFolder() : in.args[0]) + "consultas.dwk";
+  if (in.platform.FileExists(archivo)) {
+    std::cout << archivo << " (already there)\n";
+    return 0;
+  }
+  tramvel::ProgramState programa(in.platform);
+  programa.ConsultasSistema().ArchivoConsultas(archivo);
+  bool escrito = false;
+  tramvel::StepRunner pasos([&](const tramvel::Failure& error) {
+    std::cerr << "syd: " << archivo << ": " << error.Description() << "\n";
+    return tramvel::OnFailure::kGiveUp;
+  });
+  pasos.Run([&] {
+    pasos([&] {
+      tramvel::GenerarConsultas(programa);
+      escrito = true;
+    });
+  });
+  if (escrito) std::cout << archivo << "\n";
+  return Ejecutado(escrito);
+}
+
 int VerificarCampos(Invocacion& in) { return tramvel::syd::VerificarCampos(in.platform, in.dll, in.args); }
 
 int EstadoEsquema(Invocacion& in) { return tramvel::syd::EstadoEsquema(in.dll, in.args); }
@@ -250,6 +284,7 @@ int main(int argc, char** argv) {
       {"crear-base", CrearBase},
       {"ver-vistas", VerVistas},
       {"cfg", Cfg},
+      {"generar-consultas", GenerarConsultas},
       {"verificar-campos", VerificarCampos},
       {"estado-esquema", EstadoEsquema},
       {"traer-devoluciones", Logistica<tramvel::syd::TraerDevoluciones>},

@@ -80,6 +80,8 @@ as_service "${exec_start[@]}"
 database=$state/C/TRAMVEL/DATOS/LOCAL/GESTION.sqlite
 [ -f "$database" ] || fail "the job's database is not under $state"
 [ -n "$(ls -A "$work/server/Public_html/clientes/Vorin")" ] || fail "the upload sent nothing"
+# The start went on past the search definitions it could not have written.
+[ "$(sqlite3 "$database" "SELECT COUNT(*) FROM Control_Acceso")" = 1 ] || fail "the job logged no access"
 
 dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log" >&2; fail "the reinstall failed"; }
 grep -qx "Servidor=127.0.0.1:$port" "$ini" || fail "the reinstall replaced the site's RO000vu.INI"

@@ -39,6 +39,8 @@ for name in tramvel syd zariz.exe INTERFACEENVIOMAESTROS.EXE INTERFACERECEPMAEST
   [ -x "$bin/$name" ] || fail "$name is missing from the package's program folder"
   [ -s "$root/usr/share/man/man1/$name.1.gz" ] || fail "no man page for $name"
 done
+cmp -s "$source_dir/tests/startup/fixtures/consultas.dwk" "$bin/consultas.dwk" ||
+  fail "the package does not ship the search definitions consultas.dwk"
 # However the install rule lays the configuration, the package ships it.
 cmp -s "$source_dir/src/app/RO000vu.INI" "$bin/RO000vu.INI" || fail "the package does not ship the default RO000vu.INI"
 for job in subir descargar; do
