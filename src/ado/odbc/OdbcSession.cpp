@@ -1,0 +1,48 @@
+#include "ado/odbc/OdbcSession.h"
+
+#include "platform/TextCase.h"
+#include "ado/odbc/OdbcText.h"
+
+namespace tramvel::ado::odbc {
+namespace {
+
+std::string Info(const Handle& connection, SQLUSMALLINT what) {
+  SQLWCHAR buffer[256] = {};
+  SQLSMALLINT bytes = 0;
+  if (!Succeeded(SQLGetInfoW(connection.get(), what, buffer, sizeof buffer, &bytes))) return {};
+  return FromWide(buffer);
+}
+
+}  // namespace
+
+OdbcSession::OdbcSession(Handle environment, Handle connection)
+    : environment_(std::move(environment)), connection_(std::move(connection)) {
+  sqlServer_ = FindIgnoreCase(Info(connection_, SQL_DBMS_NAME), "SQL Server") != std::string::npos;
+  const std::string quote = Info(connection_, SQL_IDENTIFIER_QUOTE_CHAR);
+  quote_ = quote == " " ? "" : quote.empty() ? "\"" : quote;
+}
+
+Handle OdbcSession::NewStatement(ErrorList& errors) const {
+  SQLHANDLE raw = SQL_NULL_HANDLE;
+  if (Failed(SQLAllocHandle(SQL_HANDLE_STMT, connection_.get(), &raw), connection_, errors)) return {};
+  Handle statement(SQL_HANDLE_STMT, raw);
+  // A driver that cannot limit a statement's time says so with a warning; the
+  // statement still runs.
+  SQLSetStmtAttr(statement.get(), SQL_ATTR_QUERY_TIMEOUT,
+                 reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(timeout_ < 0 ? 0 : timeout_)), 0);
+  return statement;
+}
+
+std::string OdbcSession::Quote(std::string_view name) const {
+  const std::string open = sqlServer_ ? "[" : quote_;
+  const std::string close = sqlServer_ ? "]" : quote_;
+  if (close.empty()) return std::string(name);
+  std::string out = open;
+  for (char c : name) {
+    out += c;
+    if (close.size() == 1 && c == close[0]) out += c;
+  }
+  return out + close;
+}
+
+}  // namespace tramvel::ado::odbc
