@@ -53,13 +53,14 @@ class OdbcSession {
   // Runs `work` (the statement's execution and fetches) under the command
   // time-out: a statement still running when it passes is cancelled, and
   // reported as ODBC's "Query timeout expired" (1222, HYT00) ahead of what
-  // the driver said about the cancel.
+  // the driver said about the cancel. A statement that ended without an
+  // error as the cancel came did its work, and is no failure.
   template <typename Work>
   void Timed(const Handle& statement, ErrorList& errors, Work work) {
     const size_t before = errors.size();
     Watchdog::Guard guard(watchdog_, statement.get(), timeout_);
     work();
-    if (guard.Expired()) {
+    if (guard.Expired() && errors.size() > before) {
       errors.insert(errors.begin() + static_cast<std::ptrdiff_t>(before), Error{1222, "Query timeout expired", "HYT00"});
     }
   }
