@@ -93,6 +93,20 @@ TEST_P(EngineContract, FetchesEveryColumnTypeTheSystemUses) {
   EXPECT_TRUE(rs.Eof());
 }
 
+TEST_P(EngineContract, WritesAndReadsALongTextWhole) {
+  connection_->Execute("CREATE TABLE N (Id int NOT NULL PRIMARY KEY, Nota text NULL)");
+  std::string longText;
+  while (longText.size() < 30000) longText += "Camión nº " + std::to_string(longText.size()) + "; ";
+  Recordset rs;
+  rs.Open("SELECT Id, Nota FROM N", *connection_, adOpenDynamic, adLockOptimistic);
+  rs.AddNew();
+  rs.Fields("Id").SetValue(1);
+  rs.Fields("Nota").SetValue(longText);
+  rs.Update();
+  rs.Close();
+  EXPECT_EQ(connection_->Execute("SELECT Nota FROM N")->Fields("Nota").Value(), Variant(longText));
+}
+
 TEST_P(EngineContract, PutsTheDatabaseErrorInErrors) {
   Failure f = FailureOf([&] { connection_->Execute("SELECT * FROM Nada"); });
   EXPECT_EQ(f.Number(), failure::kDatabase);
