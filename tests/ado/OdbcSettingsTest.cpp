@@ -78,6 +78,13 @@ TEST(ConnectionTextTest, OdbcWithoutCadenaSaysWhatIsMissing) {
   }
 }
 
+TEST(ConnectionTextTest, ReadsAValueBackAsTheTextHoldsIt) {
+  const std::string text = "Driver={FreeTDS};Server=SRV01;Database=" + QuoteOdbcValue("a;b}c") + ";UID='ana';";
+  EXPECT_EQ(ConnectionTextValue(text, {"DATABASE"}), "a;b}c");
+  EXPECT_EQ(ConnectionTextValue(text, {"User Id", "uid"}), "ana");
+  EXPECT_EQ(ConnectionTextValue(text, {"PWD"}), std::nullopt);
+}
+
 struct TableCase {
   const char* name;
   const char* select;

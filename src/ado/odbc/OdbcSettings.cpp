@@ -29,7 +29,21 @@ std::optional<std::string> ConnectionTextValue(std::string_view text, std::initi
     while (start < text.size() && text[start] == ' ') ++start;
     std::string value;
     size_t next;
-    if (start < text.size() && (text[start] == '"' || text[start] == '\'')) {
+    if (start < text.size() && text[start] == '{') {
+      // ODBC's braces: "}}" inside stands for one "}".
+      size_t close = start + 1;
+      for (; close < text.size(); ++close) {
+        if (text[close] != '}') {
+          value += text[close];
+        } else if (close + 1 < text.size() && text[close + 1] == '}') {
+          value += '}';
+          ++close;
+        } else {
+          break;
+        }
+      }
+      next = text.find(';', close);
+    } else if (start < text.size() && (text[start] == '"' || text[start] == '\'')) {
       const char quote = text[start];
       size_t close = text.find(quote, start + 1);
       if (close == std::string_view::npos) close = text.size();
