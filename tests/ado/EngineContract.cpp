@@ -107,6 +107,21 @@ TEST_P(EngineContract, WritesAndReadsALongTextWhole) {
   EXPECT_EQ(connection_->Execute("SELECT Nota FROM N")->Fields("Nota").Value(), Variant(longText));
 }
 
+TEST_P(EngineContract, ReadsForwardWhileOtherStatementsRunOnTheConnection) {
+  connection_->Execute("CREATE TABLE F (Id int NOT NULL PRIMARY KEY)");
+  for (int id = 1; id <= 3; ++id) connection_->Execute("INSERT INTO F (Id) VALUES (" + std::to_string(id) + ")");
+  Recordset rs;
+  rs.Open("SELECT Id FROM F ORDER BY Id", *connection_);
+  EXPECT_EQ(rs.RecordCount(), -1);  // read as it moves
+  EXPECT_EQ(rs.Fields("Id").Value(), Variant(1));
+  connection_->Execute("INSERT INTO F (Id) VALUES (9)");
+  EXPECT_TRUE(connection_->TableExists("F"));
+  std::vector<int64_t> seen;
+  for (; !rs.Eof(); rs.MoveNext()) seen.push_back(rs.Fields("Id").Value().ToInteger());
+  EXPECT_GE(seen.size(), 3u);
+  EXPECT_EQ(std::vector<int64_t>(seen.begin(), seen.begin() + 3), (std::vector<int64_t>{1, 2, 3}));
+}
+
 TEST_P(EngineContract, PutsTheDatabaseErrorInErrors) {
   Failure f = FailureOf([&] { connection_->Execute("SELECT * FROM Nada"); });
   EXPECT_EQ(f.Number(), failure::kDatabase);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/TextCase.h"
+#include "ado/odbc/OdbcDiagnostics.h"
 #include "ado/odbc/OdbcText.h"
 
 namespace tramvel::ado::odbc {
@@ -27,11 +28,10 @@ std::string Text(const Handle& statement, SQLUSMALLINT column) {
 // The rows of a catalogue function run on a statement of its own: the
 // columns asked for, as texts.
 template <typename Call>
-bool CatalogRows(const Handle& dbc, Call call, std::initializer_list<SQLUSMALLINT> columns, Rows& rows,
+bool CatalogRows(OdbcSession& session, Call call, std::initializer_list<SQLUSMALLINT> columns, Rows& rows,
                  ErrorList& errors) {
-  SQLHANDLE raw = SQL_NULL_HANDLE;
-  if (Failed(SQLAllocHandle(SQL_HANDLE_STMT, dbc.get(), &raw), dbc, errors)) return false;
-  Handle statement(SQL_HANDLE_STMT, raw);
+  Handle statement = session.NewStatement(errors);
+  if (!statement) return false;
   if (Failed(call(statement.get()), statement, errors)) return false;
   for (;;) {
     SQLRETURN rc = SQLFetch(statement.get());
@@ -125,7 +125,7 @@ std::optional<TableInfo> Catalog::Find(std::string_view written, ErrorList& erro
     auto call = [&](SQLHSTMT s) {
       return SQLTablesW(s, nullptr, 0, nullptr, 0, pattern.data(), SQL_NTS, nullptr, 0);
     };
-    if (!CatalogRows(dbc_, call, {2, 3, 4}, rows, errors)) return std::nullopt;
+    if (!CatalogRows(session_, call, {2, 3, 4}, rows, errors)) return std::nullopt;
     for (const auto& row : rows) {
       if (!EqualsIgnoreCase(row[1], name)) continue;
       if (!schema.empty() && !EqualsIgnoreCase(row[0], schema)) continue;
@@ -143,7 +143,7 @@ bool Catalog::Complete(TableInfo& info, ErrorList& errors) const {
   auto listColumns = [&](SQLHSTMT s) {
     return SQLColumnsW(s, nullptr, 0, schemaArg, schemaArg ? SQL_NTS : 0, table.data(), SQL_NTS, nullptr, 0);
   };
-  if (!CatalogRows(dbc_, listColumns, {3, 4}, columns, errors)) return false;
+  if (!CatalogRows(session_, listColumns, {3, 4}, columns, errors)) return false;
   info.columns.clear();
   for (const auto& row : columns) {
     // A pattern's "_" matches any letter: keep this table's own columns only.
@@ -156,7 +156,7 @@ bool Catalog::Complete(TableInfo& info, ErrorList& errors) const {
     return SQLPrimaryKeysW(s, nullptr, 0, schemaArg, schemaArg ? SQL_NTS : 0, table.data(), SQL_NTS);
   };
   ErrorList ignored;  // a driver without primary keys leaves the rows to be found by all their values
-  if (!CatalogRows(dbc_, listKeys, {4, 5}, keys, ignored)) return true;
+  if (!CatalogRows(session_, listKeys, {4, 5}, keys, ignored)) return true;
   std::map<int, std::string> ordered;
   for (const auto& row : keys) ordered[std::atoi(row[1].c_str())] = row[0];
   for (const auto& [sequence, column] : ordered) info.keys.push_back(column);

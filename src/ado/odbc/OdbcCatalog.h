@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ado/Errors.h"
-#include "ado/odbc/OdbcDiagnostics.h"
+#include "ado/odbc/OdbcSession.h"
 
 namespace tramvel::ado::odbc {
 
@@ -21,11 +21,11 @@ struct TableInfo {
   std::vector<std::string> keys;     // the primary key's columns, in order; none when it has no key
 };
 
-// Reads the catalogue of the connection `dbc` through ODBC's catalogue
+// Reads the catalogue of the session's connection through ODBC's catalogue
 // functions, so that no server's own system tables are named.
 class Catalog {
  public:
-  explicit Catalog(const Handle& dbc) : dbc_(dbc) {}
+  explicit Catalog(OdbcSession& session) : session_(session) {}
 
   // The table or view `written` ("T", "dbo.T", "[dbo].[T]", "s.T") names;
   // nullopt when there is none, or on an error (appended to `errors`).
@@ -35,7 +35,7 @@ class Catalog {
   bool Complete(TableInfo& info, ErrorList& errors) const;
 
  private:
-  const Handle& dbc_;
+  OdbcSession& session_;
 };
 
 // The one table a plain single-table SELECT reads ("SELECT a, b FROM T

@@ -54,12 +54,12 @@ class OdbcEngine final : public Engine {
   }
 
   bool TableExists(std::string_view table, ErrorList& errors) override {
-    std::optional<odbc::TableInfo> info = odbc::Catalog(session_.Connection()).Find(table, errors);
+    std::optional<odbc::TableInfo> info = odbc::Catalog(session_).Find(table, errors);
     return info && info->type == "TABLE";
   }
 
   bool ColumnExists(std::string_view table, std::string_view column, ErrorList& errors) override {
-    const odbc::Catalog catalog(session_.Connection());
+    const odbc::Catalog catalog(session_);
     std::optional<odbc::TableInfo> info = catalog.Find(table, errors);
     if (!info || !catalog.Complete(*info, errors)) return false;
     const std::string name = odbc::SplitName(column).second;
@@ -83,6 +83,7 @@ class OdbcEngine final : public Engine {
   void SetDefaultDatabase(const std::string& database, ErrorList& errors) override {
     // A server that cannot change databases (PostgreSQL) still accepts its own.
     if (EqualsIgnoreCase(database, DefaultDatabase())) return;
+    session_.Park();
     odbc::WideText name = odbc::ToWide(database);
     SQLRETURN rc = SQLSetConnectAttrW(session_.Connection().get(), SQL_ATTR_CURRENT_CATALOG, name.data(),
                                       static_cast<SQLINTEGER>((name.size() - 1) * sizeof(SQLWCHAR)));
@@ -102,6 +103,7 @@ class OdbcEngine final : public Engine {
     }
     // A level the driver does not offer leaves the server's own, as ADO's
     // providers do.
+    session_.Park();
     SQLSetConnectAttr(session_.Connection().get(), SQL_ATTR_TXN_ISOLATION, reinterpret_cast<SQLPOINTER>(odbcLevel), 0);
   }
 
@@ -126,8 +128,10 @@ class OdbcEngine final : public Engine {
  private:
   // Every result of the batch in turn: the first with columns is kept, the
   // failures of all of them are reported.
-  std::unique_ptr<RowSource> RunBatch(const Handle& statement, std::string_view batch, const ExecuteOptions& options,
+  std::unique_ptr<RowSource> RunBatch(Handle& statement, std::string_view batch, const ExecuteOptions& options,
                                       ErrorList& errors) {
+    // A lone SELECT read only forward is read as the caller moves on.
+    const bool stream = !options.rowIdentity && odbc::IsSingleSelect(batch);
     odbc::WideText text = odbc::ToWide(batch);
     SQLRETURN rc = SQLExecDirectW(statement.get(), text.data(), SQL_NTS);
     std::unique_ptr<RowSource> result;
@@ -137,6 +141,10 @@ class OdbcEngine final : public Engine {
       } else if (rc != SQL_NO_DATA) {
         SQLSMALLINT columns = 0;
         SQLNumResultCols(statement.get(), &columns);
+        if (columns > 0 && !result && stream) {
+          std::vector<odbc::OdbcColumn> described = odbc::DescribeColumns(statement, errors);
+          return std::make_unique<odbc::LiveRows>(session_, std::move(statement), std::move(described));
+        }
         if (columns > 0 && !result) {
           result = odbc::FetchResult(session_, statement, batch, options.rowIdentity, errors);
           if (odbc::ConnectionLost(errors)) break;

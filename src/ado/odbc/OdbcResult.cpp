@@ -1,5 +1,7 @@
 #include "ado/odbc/OdbcResult.h"
 
+#include <cctype>
+
 #include "platform/TextCase.h"
 #include "ado/odbc/OdbcCatalog.h"
 #include "ado/odbc/OdbcValues.h"
@@ -33,7 +35,7 @@ KeyPlan PlanKeys(OdbcSession& session, std::vector<OdbcColumn>& columns, std::st
   const bool told = !written.empty();
   if (!told) written = SingleTableOf(sql);
   if (written.empty()) return {};
-  const Catalog catalog(session.Connection());
+  const Catalog catalog(session);
   std::optional<TableInfo> table = catalog.Find(written, errors);
   if (!table || table->type != "TABLE" || !catalog.Complete(*table, errors)) return {};
   for (OdbcColumn& column : columns) {
@@ -68,6 +70,25 @@ KeyPlan PlanKeys(OdbcSession& session, std::vector<OdbcColumn>& columns, std::st
   return plan;
 }
 
+// The next row of the result open on `statement`; false at its end or on an
+// error, appended to `errors`.
+bool FetchRow(const Handle& statement, const std::vector<OdbcColumn>& columns, std::vector<Variant>& values,
+              ErrorList& errors) {
+  SQLRETURN rc = SQLFetch(statement.get());
+  if (rc == SQL_NO_DATA || Failed(rc, statement, errors)) return false;
+  values.assign(columns.size(), Variant());
+  for (size_t i = 0; i < columns.size(); ++i) {
+    if (!ReadValue(statement, i, columns[i], values[i], errors)) return false;
+  }
+  return true;
+}
+
+std::vector<ColumnInfo> InfosOf(const std::vector<OdbcColumn>& columns) {
+  std::vector<ColumnInfo> infos;
+  for (const OdbcColumn& column : columns) infos.push_back(column.info);
+  return infos;
+}
+
 }  // namespace
 
 bool ClientRows::Next(std::vector<Variant>& values, Variant& identity, ErrorList&) {
@@ -87,24 +108,77 @@ std::unique_ptr<ClientRows> FetchResult(OdbcSession& session, const Handle& stat
     plan = PlanKeys(session, columns, sql, ignored);
   }
   std::vector<ClientRows::Row> rows;
-  for (;;) {
-    SQLRETURN rc = SQLFetch(statement.get());
-    if (rc == SQL_NO_DATA || Failed(rc, statement, errors)) break;
-    ClientRows::Row row;
-    row.values.resize(columns.size());
-    bool read = true;
-    for (size_t i = 0; i < columns.size() && read; ++i) read = ReadValue(statement, i, columns[i], row.values[i], errors);
-    if (!read) break;
+  ClientRows::Row row;
+  while (FetchRow(statement, columns, row.values, errors)) {
     if (!plan.indexes.empty()) {
       RowKey key{plan.primary, plan.names, {}};
       for (size_t index : plan.indexes) key.values.push_back(row.values[index]);
       row.identity = session.Keys().Add(std::move(key));
     }
     rows.push_back(std::move(row));
+    row = ClientRows::Row();
   }
-  std::vector<ColumnInfo> infos;
-  for (OdbcColumn& column : columns) infos.push_back(std::move(column.info));
+  std::vector<ColumnInfo> infos = InfosOf(columns);
   return std::make_unique<ClientRows>(std::move(infos), std::move(rows));
+}
+
+LiveRows::LiveRows(OdbcSession& session, Handle statement, std::vector<OdbcColumn> columns)
+    : session_(session), statement_(std::move(statement)), columns_(std::move(columns)), infos_(InfosOf(columns_)) {
+  session_.SetLive(this);
+}
+
+LiveRows::~LiveRows() {
+  if (statement_) session_.SetLive(nullptr);
+}
+
+bool LiveRows::Next(std::vector<Variant>& values, Variant& identity, ErrorList& errors) {
+  identity = Variant();
+  if (!parked_.empty()) {
+    values = std::move(parked_.front());
+    parked_.pop_front();
+    return true;
+  }
+  if (!parkedErrors_.empty()) {
+    errors.insert(errors.end(), parkedErrors_.begin(), parkedErrors_.end());
+    parkedErrors_.clear();
+    return false;
+  }
+  if (!statement_) return false;
+  if (FetchRow(statement_, columns_, values, errors)) return true;
+  Finish();
+  return false;
+}
+
+void LiveRows::Park() {
+  std::vector<Variant> values;
+  while (statement_) {
+    if (FetchRow(statement_, columns_, values, parkedErrors_)) {
+      parked_.push_back(std::move(values));
+    } else {
+      Finish();
+    }
+  }
+}
+
+void LiveRows::Finish() {
+  statement_ = Handle();
+  session_.SetLive(nullptr);
+}
+
+bool IsSingleSelect(std::string_view batch) {
+  size_t start = 0;
+  while (start < batch.size() && std::isspace(static_cast<unsigned char>(batch[start]))) ++start;
+  if (batch.size() - start < 7 || !EqualsIgnoreCase(batch.substr(start, 6), "SELECT") ||
+      !std::isspace(static_cast<unsigned char>(batch[start + 6]))) {
+    return false;
+  }
+  bool literal = false;
+  for (size_t i = start; i < batch.size(); ++i) {
+    const char c = batch[i];
+    if (c == '\'') literal = !literal;
+    if (!literal && (c == ';' || c == '\n' || c == '\r')) return false;
+  }
+  return true;
 }
 
 }  // namespace tramvel::ado::odbc

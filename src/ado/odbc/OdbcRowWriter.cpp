@@ -100,7 +100,7 @@ std::optional<std::vector<Variant>> Reread(OdbcSession& session, const TableInfo
 }  // namespace
 
 std::optional<RowWritten> WriteRow(OdbcSession& session, const RowWrite& row, ErrorList& errors) {
-  const Catalog catalog(session.Connection());
+  const Catalog catalog(session);
   std::optional<TableInfo> table = catalog.Find(row.table, errors);
   if (!errors.empty()) return std::nullopt;
   if (!table) {

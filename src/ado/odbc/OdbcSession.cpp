@@ -1,6 +1,7 @@
 #include "ado/odbc/OdbcSession.h"
 
 #include "platform/TextCase.h"
+#include "ado/odbc/OdbcResult.h"
 #include "ado/odbc/OdbcText.h"
 
 namespace tramvel::ado::odbc {
@@ -22,7 +23,12 @@ OdbcSession::OdbcSession(Handle environment, Handle connection)
   quote_ = quote == " " ? "" : quote.empty() ? "\"" : quote;
 }
 
-Handle OdbcSession::NewStatement(ErrorList& errors) const {
+void OdbcSession::Park() {
+  if (live_) live_->Park();
+}
+
+Handle OdbcSession::NewStatement(ErrorList& errors) {
+  Park();
   SQLHANDLE raw = SQL_NULL_HANDLE;
   if (Failed(SQLAllocHandle(SQL_HANDLE_STMT, connection_.get(), &raw), connection_, errors)) return {};
   Handle statement(SQL_HANDLE_STMT, raw);

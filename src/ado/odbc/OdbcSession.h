@@ -11,6 +11,8 @@
 
 namespace tramvel::ado::odbc {
 
+class LiveRows;
+
 // What finds a fetched row again to write it back: its primary key's values
 // or, for a table without one, all of its original comparable values.
 struct RowKey {
@@ -47,8 +49,14 @@ class OdbcSession {
   const Handle& Connection() const { return connection_; }
 
   // A new statement with the command time-out applied; an empty handle on an
-  // error.
-  Handle NewStatement(ErrorList& errors) const;
+  // error. A result still being read is read to its end first (Park).
+  Handle NewStatement(ErrorList& errors);
+
+  // Reads the rest of the result still being read, if any, into memory, so
+  // that the connection can serve another statement or setting.
+  void Park();
+  // The result being read from the server; nullptr once it is read.
+  void SetLive(LiveRows* live) { live_ = live; }
 
   // Runs `work` (the statement's execution and fetches) under the command
   // time-out: a statement still running when it passes is cancelled, and
@@ -80,6 +88,7 @@ class OdbcSession {
   bool sqlServer_ = false;
   std::string quote_ = "\"";
   RowKeys keys_;
+  LiveRows* live_ = nullptr;
   Watchdog watchdog_;  // last: its thread goes before the handles
 };
 
