@@ -177,6 +177,21 @@ TEST_P(EngineContract, AddNewAndUpdateWriteRowsBack) {
   }
 }
 
+TEST_P(EngineContract, AnAddedRowGetsTheKeyTheServerGaveIt) {
+  connection_->Execute("CREATE TABLE K (Id " + site_->IdentityKey() + ", Nombre varchar(20) NULL)");
+  connection_->Execute("INSERT INTO K (Nombre) VALUES ('primero')");
+  Recordset rs;
+  rs.Open("SELECT Id, Nombre FROM K", *connection_, adOpenDynamic, adLockOptimistic);
+  rs.AddNew();
+  rs.Fields("Nombre").SetValue("segundo");
+  rs.Update();
+  EXPECT_EQ(rs.Fields("Id").Value(), Variant(2));
+  // Found again by that key: a change updates it.
+  rs.Fields("Nombre").SetValue("cambiado");
+  rs.Update();
+  EXPECT_EQ(connection_->Execute("SELECT Nombre FROM K WHERE Id = 2")->Fields("Nombre").Value(), Variant("cambiado"));
+}
+
 TEST_P(EngineContract, CancelsAStatementOverItsTimeOut) {
   connection_->Execute("CREATE TABLE L (Id int NOT NULL PRIMARY KEY, Valor int NULL)");
   connection_->Execute("INSERT INTO L (Id, Valor) VALUES (1, 0)");

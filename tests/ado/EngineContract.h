@@ -30,6 +30,8 @@ class EngineSite {
   virtual std::string AmountType() const { return "money"; }
   virtual std::string DateType() const { return "datetime"; }
   virtual std::string BitType() const { return "bit"; }
+  // A primary key column whose values the server gives.
+  virtual std::string IdentityKey() const { return "int IDENTITY(1, 1) NOT NULL PRIMARY KEY"; }
   // Whether errors carry a SQLSTATE as their source.
   virtual bool SqlStateSources() const { return true; }
 };

@@ -42,6 +42,7 @@ class PostgresSite : public EngineSite {
   std::string AmountType() const override { return "numeric(18,4)"; }
   std::string DateType() const override { return "timestamp"; }
   std::string BitType() const override { return "boolean"; }
+  std::string IdentityKey() const override { return "serial PRIMARY KEY"; }
 
  private:
   PostgresCluster* cluster_ = nullptr;

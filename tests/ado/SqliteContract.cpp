@@ -34,6 +34,7 @@ class SqliteOdbcSite : public EmbeddedSite {
     return [this] { OpenOdbcConnection("Driver={" + std::string(kMissingDriver) + "};Database=" + folder_.Path() + "/DEMO.sqlite;"); };
   }
   bool SqlStateSources() const override { return true; }
+  std::string IdentityKey() const override { return "integer PRIMARY KEY"; }
 };
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, EngineContract,

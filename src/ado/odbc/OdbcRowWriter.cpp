@@ -97,6 +97,24 @@ std::optional<std::vector<Variant>> Reread(OdbcSession& session, const TableInfo
   return values;
 }
 
+// A new row whose one key column was left to the server (an identity, a
+// serial) gets the value the server gave it.
+void FillNewKey(OdbcSession& session, RowKey& key) {
+  const auto missing = std::count_if(key.values.begin(), key.values.end(), [](const Variant& v) { return v.IsEmpty(); });
+  if (!key.primary || missing != 1 || session.NewKeyQuery().empty()) return;
+  ErrorList ignored;  // the row is written; without its key it is only not found again
+  Statement query{session.NewKeyQuery(), {}};
+  Handle handle = Run(session, query, ignored);
+  if (!handle) return;
+  std::unique_ptr<ClientRows> rows = FetchResult(session, handle, query.sql, false, ignored);
+  std::vector<Variant> values;
+  Variant identity;
+  if (!rows->Next(values, identity, ignored) || values.empty() || values[0].IsNull()) return;
+  for (Variant& value : key.values) {
+    if (value.IsEmpty()) value = Variant(values[0].ToInteger());
+  }
+}
+
 }  // namespace
 
 std::optional<RowWritten> WriteRow(OdbcSession& session, const RowWrite& row, ErrorList& errors) {
@@ -181,6 +199,7 @@ std::optional<RowWritten> WriteRow(OdbcSession& session, const RowWrite& row, Er
       key.values.push_back(row.values[i]);
     }
   }
+  if (insert) FillNewKey(session, key);
   RowWritten written;
   const bool locatable = !key.columns.empty() && (!key.primary || std::none_of(key.values.begin(), key.values.end(),
                                                                                [](const Variant& v) { return v.IsEmpty(); }));

@@ -18,7 +18,15 @@ std::string Info(const Handle& connection, SQLUSMALLINT what) {
 
 OdbcSession::OdbcSession(Handle environment, Handle connection)
     : environment_(std::move(environment)), connection_(std::move(connection)) {
-  sqlServer_ = FindIgnoreCase(Info(connection_, SQL_DBMS_NAME), "SQL Server") != std::string::npos;
+  const std::string dbms = Info(connection_, SQL_DBMS_NAME);
+  sqlServer_ = FindIgnoreCase(dbms, "SQL Server") != std::string::npos;
+  if (sqlServer_) {
+    newKeyQuery_ = "SELECT SCOPE_IDENTITY()";
+  } else if (EqualsIgnoreCase(dbms, "PostgreSQL")) {
+    newKeyQuery_ = "SELECT lastval()";
+  } else if (EqualsIgnoreCase(dbms, "SQLite")) {
+    newKeyQuery_ = "SELECT last_insert_rowid()";
+  }
   const std::string quote = Info(connection_, SQL_IDENTIFIER_QUOTE_CHAR);
   quote_ = quote == " " ? "" : quote.empty() ? "\"" : quote;
 }

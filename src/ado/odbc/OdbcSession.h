@@ -81,11 +81,17 @@ class OdbcSession {
 
   RowKeys& Keys() { return keys_; }
 
+  // The statement that reads the key the server gave the row this session
+  // inserted last (SQL Server's SCOPE_IDENTITY(), ...); "" for a server
+  // without one.
+  const std::string& NewKeyQuery() const { return newKeyQuery_; }
+
  private:
   Handle environment_;
   Handle connection_;
   int timeout_ = 30;
   bool sqlServer_ = false;
+  std::string newKeyQuery_;
   std::string quote_ = "\"";
   RowKeys keys_;
   LiveRows* live_ = nullptr;
