@@ -177,6 +177,25 @@ TEST_P(EngineContract, AddNewAndUpdateWriteRowsBack) {
   }
 }
 
+TEST_P(EngineContract, AKeylessRowWithATwinIsNotWritten) {
+  connection_->Execute("CREATE TABLE D (Clave varchar(10) NULL, Valor int NULL)");
+  connection_->Execute("INSERT INTO D (Clave, Valor) VALUES ('A', 1)");
+  connection_->Execute("INSERT INTO D (Clave, Valor) VALUES ('A', 1)");
+  Recordset rs;
+  rs.Open("SELECT Clave, Valor FROM D", *connection_, adOpenDynamic, adLockOptimistic);
+  rs.Fields("Valor").SetValue(2);
+  if (site_->TellsTwinsApart()) {
+    rs.Update();
+  } else {
+    // Which of the twins is meant cannot be told: neither changes.
+    EXPECT_EQ(FailureOf([&] { rs.Update(); }).Number(), failure::kDatabase);
+    rs.CancelUpdate();
+  }
+  rs.Close();
+  EXPECT_EQ(connection_->Execute("SELECT COUNT(*) AS n FROM D WHERE Valor = 1")->Fields("n").Value().ToInteger(),
+            site_->TellsTwinsApart() ? 1 : 2);
+}
+
 TEST_P(EngineContract, AnAddedRowGetsTheKeyTheServerGaveIt) {
   connection_->Execute("CREATE TABLE K (Id " + site_->IdentityKey() + ", Nombre varchar(20) NULL)");
   connection_->Execute("INSERT INTO K (Nombre) VALUES ('primero')");

@@ -32,6 +32,9 @@ class EngineSite {
   virtual std::string BitType() const { return "bit"; }
   // A primary key column whose values the server gives.
   virtual std::string IdentityKey() const { return "int IDENTITY(1, 1) NOT NULL PRIMARY KEY"; }
+  // Whether every row has an identity of its own (SQLite's rowid), so that
+  // one of two equal rows of a table without a key can be changed alone.
+  virtual bool TellsTwinsApart() const { return false; }
   // Whether errors carry a SQLSTATE as their source.
   virtual bool SqlStateSources() const { return true; }
 };

@@ -16,6 +16,7 @@ class EmbeddedSite : public EngineSite {
   EmbeddedSite() { CreateSqliteDatabase(folder_.Path(), "DEMO"); }
   std::unique_ptr<Connection> Open() override { return OpenSqliteConnection(folder_.Path(), "DEMO"); }
   bool SqlStateSources() const override { return false; }
+  bool TellsTwinsApart() const override { return true; }
 
  protected:
   TempFolder folder_;
@@ -34,6 +35,7 @@ class SqliteOdbcSite : public EmbeddedSite {
     return [this] { OpenOdbcConnection("Driver={" + std::string(kMissingDriver) + "};Database=" + folder_.Path() + "/DEMO.sqlite;"); };
   }
   bool SqlStateSources() const override { return true; }
+  bool TellsTwinsApart() const override { return false; }
   std::string IdentityKey() const override { return "integer PRIMARY KEY"; }
 };
 
