@@ -1,18 +1,19 @@
 #include "ado/OpenConnection.h"
 
 #include "platform/Failure.h"
+#include "ado/odbc/OdbcEngine.h"
 #include "ado/sqlite/SqliteEngine.h"
 
 namespace tramvel::ado {
 
 std::unique_ptr<Connection> OpenConnection(const ConnectionSettings& settings) {
+  if (settings.engine != "SQLITE") {
+    return OpenOdbcConnection(OdbcConnectionText(
+        settings.config,
+        {settings.server, settings.database, settings.user, settings.password, settings.connectionText}));
+  }
   // The source stays the session's: callers and the error log name the
   // component the operator knows.
-  if (settings.engine != "SQLITE") {
-    throw Failure(failure::kInvalidCall,
-                  "El motor de base de datos " + settings.engine + " no esta disponible en esta version",
-                  "SesionDatos");
-  }
   if (!settings.connectionText.empty()) {
     throw Failure(failure::kInvalidCall, "El motor SQLITE no acepta una cadena de conexion propia", "SesionDatos");
   }

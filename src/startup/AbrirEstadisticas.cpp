@@ -26,7 +26,10 @@ void AbrirEstadisticas(ProgramState& programa) {
     if (pasos.If([&] { return estadisticas.Conectado(); })) pasos([&] { estadisticas.Conexion().Close(); });
     pasos([&] { ProvisionarLogin(programa, kBaseEstadisticas, kBaseEstadisticas, kPasswordEstadisticas, nullptr); });
     pasos([&] { estadisticas.CadenaConexion(principal.CadenaOrigen()); });
-    pasos([&] { estadisticas.Servidor(principal.Servidor()); });
+    pasos([&] {
+      estadisticas.Servidor(principal.Servidor());
+      estadisticas.ServidorEscrito(principal.ServidorEscrito());
+    });
     pasos([&] {
       estadisticas.BaseDeDatos(kBaseEstadisticas);
       estadisticas.Usuario(kBaseEstadisticas);

@@ -48,6 +48,7 @@ bool LeerParametrosYConectar(ProgramState& programa, StepRunner& pasos, const st
     sesion.BaseDeDatos(paramBaseDeDatos);
     sesion.Password(paramPassword);
     sesion.Servidor(NombreServidor(paramServidor));
+    sesion.ServidorEscrito(paramServidor);
   });
   pasos([&] {
     const bool pedirDatos = RecortarBlancos(paramServidor).empty() || RecortarBlancos(paramUsuario).empty();

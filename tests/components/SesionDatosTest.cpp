@@ -86,12 +86,35 @@ TEST_F(Sesion, AMissingDatabaseIsToldOnlyWhenAsked) {
   EXPECT_THROW(sesion.Conexion(), Failure);
 }
 
-TEST_F(Sesion, AnEngineNotYetAvailableIsAClearError) {
+TEST_F(Sesion, AnOdbcEngineWithoutItsConnectionTextIsAClearError) {
   WriteFile(temp.path() / "RO000vu.INI", "[BaseDeDatos]\nMotor=ODBC\n");
   sesion.Conectar(false, 3, "", true, true);
   EXPECT_FALSE(sesion.Conectado());
   ASSERT_EQ(platform.Operator().Boxes().size(), 1u);
-  EXPECT_NE(platform.Operator().Boxes()[0].text.find("ODBC no esta disponible"), std::string::npos);
+  EXPECT_NE(platform.Operator().Boxes()[0].text.find("clave Cadena"), std::string::npos)
+      << platform.Operator().Boxes()[0].text;
+}
+
+// A server engine is reached at the port the launch parameter wrote, and the
+// session names its engine as the suite does.
+TEST_F(Sesion, AServerEngineGetsTheServerAsWrittenAndNamesItself) {
+  WriteFile(temp.path() / "RO000vu.INI", "[BaseDeDatos]\nMotor=sqlserver\nDriver=FreeTDS\n");
+  std::vector<ado::ConnectionSettings> pedidos;
+  SesionDatos grabada(platform, [&](const ado::ConnectionSettings& ajustes) {
+    pedidos.push_back(ajustes);
+    return std::unique_ptr<ado::Connection>();
+  });
+  grabada.Servidor("SRV01");
+  grabada.ServidorEscrito("SRV01:1433");
+  grabada.BaseDeDatos("GESTION");
+  grabada.Conectar(false, 3, "", true, false);
+  ASSERT_EQ(pedidos.size(), 1u);
+  EXPECT_EQ(pedidos[0].engine, "SQLSERVER");
+  EXPECT_EQ(pedidos[0].server, "SRV01:1433");
+  EXPECT_EQ(pedidos[0].serverFolderNative, "");
+  EXPECT_EQ(grabada.Motor(), "SQLSERVER");
+  grabada.CadenaConexion("Provider=OraOLEDB.Oracle.1;Data Source=GESTION;");
+  EXPECT_EQ(grabada.Motor(), "ORACLE");
 }
 
 TEST_F(Sesion, TheOpenerGetsWhatTheSessionConnectsWith) {
@@ -117,6 +140,7 @@ TEST_F(Sesion, TheOpenerGetsWhatTheSessionConnectsWith) {
   EXPECT_EQ(pedidos[0].password, "x");
   EXPECT_EQ(pedidos[0].connectionText, "");
   EXPECT_EQ(pedidos[1].connectionText, "Provider=OraOLEDB.Oracle.1;");
+  EXPECT_EQ(pedidos[1].engine, "ORACLE");
 }
 
 TEST_F(Sesion, ADatabaseErrorFillsTheErrorListAndRaises) {

@@ -70,10 +70,15 @@ ado::Connection& SesionDatos::Conexion() {
   return *conexion_;
 }
 
-std::string SesionDatos::Motor() const {
+ado::DatabaseConfig SesionDatos::Configuracion() const {
   const ArchivoIni ini(platform_);
-  return ToUpper(ini.LeerValor(RutaArchivoIni(platform_), "BaseDeDatos", "Motor", "SQLITE"));
+  const std::string archivo = RutaArchivoIni(platform_);
+  return ado::ReadDatabaseConfig([&](const std::string& clave, const std::string& defecto) {
+    return ini.LeerValor(archivo, "BaseDeDatos", clave, defecto);
+  });
 }
+
+std::string SesionDatos::Motor() const { return ado::EngineName(Configuracion(), cadenaConexion_); }
 
 std::string SesionDatos::CadenaOrigen() const {
   const ArchivoIni ini(platform_);
@@ -115,9 +120,11 @@ void SesionDatos::Conectar(bool /*pedirDatos*/, int32_t /*modo*/, const std::str
 
 void SesionDatos::Abrir(const std::string& cadena) {
   ado::ConnectionSettings ajustes;
-  ajustes.engine = Motor();
-  ajustes.serverFolderNative = platform_.NativePath(CarpetaServidor());
-  ajustes.server = servidor_;
+  ajustes.config = Configuracion();
+  ajustes.engine = ado::EngineName(ajustes.config, cadena.empty() ? cadenaConexion_ : cadena);
+  // Only the embedded engine keeps its databases in a folder of this machine.
+  if (ajustes.engine == "SQLITE") ajustes.serverFolderNative = platform_.NativePath(CarpetaServidor());
+  ajustes.server = servidorEscrito_.empty() ? servidor_ : servidorEscrito_;
   ajustes.database = baseDeDatos_;
   ajustes.user = usuario_;
   ajustes.password = password_;

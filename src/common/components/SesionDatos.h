@@ -37,6 +37,12 @@ class SesionDatos {
   const std::string& Password() const { return password_; }
   void Password(std::string valor) { password_ = std::move(valor); }
 
+  // The server as the launch parameter wrote it; a server engine reaches
+  // "HOST:PORT" at its port, while Servidor holds the name alone. Empty:
+  // Servidor.
+  const std::string& ServidorEscrito() const { return servidorEscrito_; }
+  void ServidorEscrito(std::string valor) { servidorEscrito_ = std::move(valor); }
+
   // The connection's description; holds "ORACLE" for an Oracle database.
   const std::string& CadenaConexion() const { return cadenaConexion_; }
   void CadenaConexion(std::string valor) { cadenaConexion_ = std::move(valor); }
@@ -52,7 +58,8 @@ class SesionDatos {
   // caller that holds one already, on an engine of its own).
   void Conexion(std::unique_ptr<ado::Connection> conexion) { conexion_ = std::move(conexion); }
 
-  // The engine's name: "SQLITE" or "ODBC".
+  // The engine's name: "SQLITE", "SQLSERVER", "ORACLE" (Motor=ORACLE, or an
+  // Oracle connection text) or "ODBC".
   std::string Motor() const;
 
   // The connection text that a second session on the same server copies
@@ -100,10 +107,12 @@ class SesionDatos {
 
  private:
   void Abrir(const std::string& cadena);
+  ado::DatabaseConfig Configuracion() const;
 
   Platform& platform_;
   ado::ConnectionOpener abrir_;
   std::string servidor_;
+  std::string servidorEscrito_;
   std::string baseDeDatos_;
   std::string usuario_;
   std::string password_;
