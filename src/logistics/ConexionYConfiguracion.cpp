@@ -1,5 +1,6 @@
 #include <optional>
 
+#include "common/RecordsetAbierto.h"
 #include "common/StepRunner.h"
 #include "common/VbValues.h"
 #include "logistics/Dll_SYD.h"
@@ -7,14 +8,8 @@
 namespace tramvel {
 namespace {
 
-constexpr int32_t kObjetoNoAsignado = 91;
-
-// The recordset a step opened; a step whose opening failed and was ignored
-// leaves none, and VB met that with error 91.
-ado::Recordset& Abierto(const std::unique_ptr<ado::Recordset>& recordset) {
-  if (!recordset) throw Failure(kObjetoNoAsignado, "Object variable or With block variable not set", "Dll_SYD");
-  return *recordset;
-}
+// The source of the failures this class raises itself.
+constexpr const char* kClase = "Dll_SYD";
 
 }  // namespace
 
@@ -50,13 +45,15 @@ std::string Dll_SYD::Cfg(const std::string& QueCampo) {
       Sesion().AbrirRecordset("SELECT " + QueCampo + " FROM TA_CONFIGURACION", rs, &Sesion().Conexion(),
                               ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
     });
-    if (pasos.If([&] { return !Abierto(rs).Bof(); })) {
-      pasos([&] { resultado = RecortarBlancos(Utilidades::SinNulo(Abierto(rs).Fields(QueCampo).Value()).ToText()); });
+    if (pasos.If([&] { return !Abierto(rs, kClase).Bof(); })) {
+      pasos([&] {
+        resultado = RecortarBlancos(Utilidades::SinNulo(Abierto(rs, kClase).Fields(QueCampo).Value()).ToText());
+      });
     } else {
       resultado.clear();
     }
     pasos([&] {
-      if (Abierto(rs).State() == ado::adStateOpen) rs->Close();
+      if (Abierto(rs, kClase).State() == ado::adStateOpen) rs->Close();
       rs.reset();
     });
   });

@@ -1,7 +1,7 @@
-#include "logistics/Dll_SYD.h"
-#include "logistics/TextoSql.h"
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
+#include "common/DoblarComillas.h"
+#include "logistics/Dll_SYD.h"
 
 namespace tramvel {
 namespace {
@@ -16,15 +16,14 @@ void Reabrir(ado::Recordset& recordset, const std::string& sql, ado::Connection&
 }  // namespace
 
 void Dll_SYD::TraerDevoluciones(const std::string& NroViaje, ado::Recordset& LrcsTmp) {
-  Reabrir(
-      LrcsTmp,
-      "Select * From Ql_DevolPendiente Where Nro_Viaje = '" + ComillasDobladas(NroViaje) + "' ORDER BY IDCOMPROBANTE",
-      Sesion().Conexion());
+  Reabrir(LrcsTmp,
+          "Select * From Ql_DevolPendiente Where Nro_Viaje = '" + DoblarComillas(NroViaje) + "' ORDER BY IDCOMPROBANTE",
+          Sesion().Conexion());
 }
 
 void Dll_SYD::TraerDevolucionesCons(const std::string& NroViaje, ado::Recordset& LrcsTmp) {
   Reabrir(LrcsTmp,
-          "SELECT * FROM Ql_DevolVaciosPendientes WHERE IdComprobante_Origen = '" + ComillasDobladas(NroViaje) +
+          "SELECT * FROM Ql_DevolVaciosPendientes WHERE IdComprobante_Origen = '" + DoblarComillas(NroViaje) +
               "' ORDER BY IDCOMPROBANTE",
           Sesion().Conexion());
 }

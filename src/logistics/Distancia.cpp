@@ -1,9 +1,9 @@
 #include <cctype>
 
+#include "ado/Recordset.h"
+#include "common/DoblarComillas.h"
 #include "common/VbValues.h"
 #include "logistics/Dll_SYD.h"
-#include "logistics/TextoSql.h"
-#include "ado/Recordset.h"
 
 namespace tramvel {
 namespace {
@@ -37,7 +37,7 @@ double Dll_SYD::BuscaDistancia(const std::string& IdDelRemito, std::string& Maxi
   };
   // One recordset serves both lookups of the distance.
   const auto distanciaDe = [&](const std::string& lugar, double& distancia) {
-    abrir("SELECT Distancia FROM TA_DISTLOCALIDADES WHERE LOCALIDAD = '" + ComillasDobladas(RecortarBlancos(lugar)) +
+    abrir("SELECT Distancia FROM TA_DISTLOCALIDADES WHERE LOCALIDAD = '" + DoblarComillas(RecortarBlancos(lugar)) +
           "'");
     if (rs->Bof()) {
       distancia = 0;
@@ -57,8 +57,8 @@ double Dll_SYD::BuscaDistancia(const std::string& IdDelRemito, std::string& Maxi
     if (!distanciaDe(localidad, distancia)) {
       // The consignee's branch is read without a test for its row: a branch
       // that is not there fails here and reaches the caller.
-      abrir("SELECT TOP 1 LOCALIDAD FROM MA_DESTINATARIOS WHERE CODIGO = '" + ComillasDobladas(cliente) +
-            "' AND SUCURSAL = '" + ComillasDobladas(sucursal) + "'");
+      abrir("SELECT TOP 1 LOCALIDAD FROM MA_DESTINATARIOS WHERE CODIGO = '" + DoblarComillas(cliente) +
+            "' AND SUCURSAL = '" + DoblarComillas(sucursal) + "'");
       localidad = RecortarBlancos(Utilidades::SinNulo(rs->Fields("Localidad").Value()).ToText());
       distanciaDe(localidad, distancia);
     }

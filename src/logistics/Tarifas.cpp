@@ -1,16 +1,19 @@
 #include <array>
 
+#include "ado/Connection.h"
+#include "common/DoblarComillas.h"
+#include "common/RecordsetAbierto.h"
 #include "common/StepRunner.h"
 #include "common/VbValues.h"
 #include "logistics/Dll_SYD.h"
-#include "logistics/RecordsetAbierto.h"
-#include "logistics/TextoSql.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
-#include "ado/Connection.h"
 
 namespace tramvel {
 namespace {
+
+// The source of the failures this class raises itself.
+constexpr const char* kClase = "Dll_SYD";
 
 constexpr int16_t kAnchoProveedor = 6;
 constexpr int16_t kAnchoCategoria = 4;
@@ -24,11 +27,11 @@ void Dll_SYD::ImporteDelArticulo(const std::string& TipoTarifa, const std::strin
                                  const std::string& Proveedor, const std::string& TIPO_VEHICULO,
                                  const std::string& IdCategoria, const std::string& Item, double /*Cantidad*/,
                                  Currency& Ida, Currency& Vuelta) {
-  const std::string tipo = "TipoTarifa = '" + ComillasDobladas(TipoTarifa) + "'";
-  const std::string proveedor = " and Proveedor = '" + ComillasDobladas(Proveedor) + "'";
-  const std::string vehiculo = " and IdTipoVehiculo = '" + ComillasDobladas(TIPO_VEHICULO) + "'";
-  const std::string categoria = " and IdCategoria = '" + ComillasDobladas(IdCategoria) + "'";
-  const std::string articulo = " and IdArticulo = '" + ComillasDobladas(Item) + "'";
+  const std::string tipo = "TipoTarifa = '" + DoblarComillas(TipoTarifa) + "'";
+  const std::string proveedor = " and Proveedor = '" + DoblarComillas(Proveedor) + "'";
+  const std::string vehiculo = " and IdTipoVehiculo = '" + DoblarComillas(TIPO_VEHICULO) + "'";
+  const std::string categoria = " and IdCategoria = '" + DoblarComillas(IdCategoria) + "'";
+  const std::string articulo = " and IdArticulo = '" + DoblarComillas(Item) + "'";
   // Each lookup drops one more criterion: the supplier, the vehicle type,
   // then the category; the tariff type and the article always count.
   const std::array<std::string, 4> busquedas = {
@@ -50,10 +53,10 @@ void Dll_SYD::ImporteDelArticulo(const std::string& TipoTarifa, const std::strin
         Sesion().AbrirRecordset("Select * From TA_Tarifas_Articulos where " + condicion + " Order by Fecha desc", rs,
                                 nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
       });
-      if (pasos.If([&] { return !Abierto(rs).Bof(); })) {
-        pasos([&] { Abierto(rs).MoveFirst(); });
-        pasos([&] { Ida = Abierto(rs).Fields("TarifaIda").Value().ToCurrency(); });
-        pasos([&] { Vuelta = Abierto(rs).Fields("TarifaVuelta").Value().ToCurrency(); });
+      if (pasos.If([&] { return !Abierto(rs, kClase).Bof(); })) {
+        pasos([&] { Abierto(rs, kClase).MoveFirst(); });
+        pasos([&] { Ida = Abierto(rs, kClase).Fields("TarifaIda").Value().ToCurrency(); });
+        pasos([&] { Vuelta = Abierto(rs, kClase).Fields("TarifaVuelta").Value().ToCurrency(); });
         return;
       }
     }
@@ -67,8 +70,8 @@ bool Dll_SYD::ExisteTarifaArticulo(const std::string& TipoTarifa, const std::str
                                    const std::string& Categoria, const std::string& Articulo, ado::Recordset* LRCS) {
   // The codes are compared in the width their columns store them in;
   // FormatoCodigo doubles their quotes itself.
-  std::string condicion = " TipoTarifa = '" + ComillasDobladas(RecortarBlancos(TipoTarifa)) + "'";
-  if (!EnBlanco(Vigencia)) condicion += " AND FECHA = '" + ComillasDobladas(RecortarBlancos(Vigencia)) + "'";
+  std::string condicion = " TipoTarifa = '" + DoblarComillas(RecortarBlancos(TipoTarifa)) + "'";
+  if (!EnBlanco(Vigencia)) condicion += " AND FECHA = '" + DoblarComillas(RecortarBlancos(Vigencia)) + "'";
   if (!EnBlanco(Proveedor)) {
     condicion += " AND PROVEEDOR = '" + Utilidades::FormatoCodigo(Proveedor, kAnchoProveedor) + "'";
   }
@@ -99,7 +102,7 @@ bool Dll_SYD::ExisteTarifaArticulo(const std::string& TipoTarifa, const std::str
     }
     std::unique_ptr<ado::Recordset> rs;
     pasos([&] { Sesion().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true); });
-    pasos([&] { existe = !Abierto(rs).Bof(); });
+    pasos([&] { existe = !Abierto(rs, kClase).Bof(); });
     pasos([&] { Sesion().CerrarRecordset(rs); });
   });
   return existe;

@@ -1,13 +1,16 @@
 #include <optional>
 
+#include "common/DoblarComillas.h"
+#include "common/RecordsetAbierto.h"
 #include "common/StepRunner.h"
 #include "common/VbValues.h"
 #include "logistics/Dll_SYD.h"
-#include "logistics/RecordsetAbierto.h"
-#include "logistics/TextoSql.h"
 
 namespace tramvel {
 namespace {
+
+// The source of the failures this class raises itself.
+constexpr const char* kClase = "Dll_SYD";
 
 // A numeric comparison of two field values, false when either is Null.
 bool Mayor(const ado::Variant& a, const ado::Variant& b) {
@@ -27,13 +30,15 @@ Currency Dll_SYD::ImportePorArticulo(const std::string& NroViaje, const std::str
   const bool completo = pasos.Run([&] {
     pasos([&] {
       Sesion().AbrirRecordset(
-          "Select * from Ql_ConsValorizado03 where Nro_Comprobante = '" + ComillasDobladas(NroViaje) + "'", rs, nullptr,
+          "Select * from Ql_ConsValorizado03 where Nro_Comprobante = '" + DoblarComillas(NroViaje) + "'", rs, nullptr,
           ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
     });
-    const auto campo = [&](const char* nombre) -> const ado::Variant& { return Abierto(rs).Fields(nombre).Value(); };
-    if (pasos.If([&] { return !Abierto(rs).Eof(); })) {
-      pasos([&] { Abierto(rs).MoveFirst(); });
-      while (pasos.If([&] { return !Abierto(rs).Eof(); })) {
+    const auto campo = [&](const char* nombre) -> const ado::Variant& {
+      return Abierto(rs, kClase).Fields(nombre).Value();
+    };
+    if (pasos.If([&] { return !Abierto(rs, kClase).Eof(); })) {
+      pasos([&] { Abierto(rs, kClase).MoveFirst(); });
+      while (pasos.If([&] { return !Abierto(rs, kClase).Eof(); })) {
         // Each line starts from no tariff: a line whose lookup finds none,
         // or fails, is valued at 0 and never at the tariffs of the line
         // before it.
@@ -67,7 +72,7 @@ Currency Dll_SYD::ImportePorArticulo(const std::string& NroViaje, const std::str
         pasos([&] { c = Currency::FromDouble(campo("Cantidad").ToDouble() - b.ToDouble()); });
         pasos([&] { d = c + a; });
         pasos([&] { total += d * (ida + vuelta); });
-        pasos([&] { Abierto(rs).MoveNext(); });
+        pasos([&] { Abierto(rs, kClase).MoveNext(); });
       }
     }
   });

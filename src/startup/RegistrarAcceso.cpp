@@ -4,6 +4,7 @@
 
 #include "common/AdaptarSQL.h"
 #include "common/ArmarSentencia.h"
+#include "common/DoblarComillas.h"
 #include "common/FormatosFecha.h"
 #include "common/GActualizarDatoScript.h"
 #include "common/RecordsetAbierto.h"
@@ -20,15 +21,6 @@ namespace {
 constexpr const char* kFuente = "RegistrarAcceso";
 constexpr const char* kSupervisor = "SUPERVISOR DORWIND MC";
 
-std::string Doblado(const std::string& texto) {
-  std::string doblado;
-  for (const char c : texto) {
-    doblado.push_back(c);
-    if (c == '\'') doblado.push_back(c);
-  }
-  return doblado;
-}
-
 }  // namespace
 
 std::string ConsultaDeTareas(const std::string& usuario, const std::string& formulario) {
@@ -36,8 +28,8 @@ std::string ConsultaDeTareas(const std::string& usuario, const std::string& form
   // would fail (or run what follows the quote).
   return std::string("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre ") +
          " FROM TA_TAREAS  with(nolock) INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave " +
-         " WHERE (TA_TAREAS.USUARIO = '" + Doblado(usuario) + " ') AND (TA_MENU.Proceso LIKE '%" + Doblado(formulario) +
-         "%')";
+         " WHERE (TA_TAREAS.USUARIO = '" + DoblarComillas(usuario) + " ') AND (TA_MENU.Proceso LIKE '%" +
+         DoblarComillas(formulario) + "%')";
 }
 
 void RegistrarAcceso(ProgramState& programa, const std::string& formulario) {

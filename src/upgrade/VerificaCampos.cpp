@@ -1,17 +1,21 @@
 #include <chrono>
 #include <optional>
 
+#include "ado/SessionLock.h"
+#include "common/RecordsetAbierto.h"
 #include "common/StepRunner.h"
 #include "common/VbValues.h"
 #include "logistics/Dll_SYD.h"
 #include "platform/MessageBoxStyle.h"
 #include "platform/Platform.h"
 #include "platform/TextCase.h"
-#include "ado/SessionLock.h"
 #include "upgrade/CatalogoEsquema.h"
 
 namespace tramvel {
 namespace {
+
+// The source of the failures this class raises itself.
+constexpr const char* kClase = "Dll_SYD";
 
 constexpr int kEstiloPregunta = mb::kYesNo + mb::kQuestion;                          // 36
 constexpr int kEstiloPreguntaNo = mb::kYesNo + mb::kQuestion + mb::kDefaultButton2;  // 292
@@ -41,11 +45,6 @@ constexpr const char* kCampoUd =
 constexpr const char* kOtraTerminal =
     "Otra terminal está actualizando la base de datos en este momento.\r\n"
     "Vuelva a intentarlo cuando haya terminado.";
-
-ado::Recordset& Abierto(const std::unique_ptr<ado::Recordset>& recordset) {
-  if (!recordset) throw Failure(kObjetoNoAsignado, "Object variable or With block variable not set", "Dll_SYD");
-  return *recordset;
-}
 
 // The schema date as the upgrade compares it: "dd/mm/yyyy"; a Null or empty
 // value gives the empty text.
@@ -232,11 +231,11 @@ void Dll_SYD::VerificaCampos() {
       Sesion().AbrirRecordset("TA_CONFIGURACION", rsConfiguracion, nullptr, ado::adOpenDynamic, ado::adLockOptimistic,
                               -1, true);
     });
-    if (pasos.If([&] { return !Abierto(rsConfiguracion).Eof(); })) {
-      pasos([&] { Abierto(rsConfiguracion).MoveFirst(); });
-      if (pasos.If([&] { return Abierto(rsConfiguracion).Fields("FhUpdate").Value().IsNull(); })) {
-        pasos([&] { Abierto(rsConfiguracion).Fields("FhUpdate").SetValue(Fecha(std::string(kFechaInicial))); });
-        pasos([&] { Abierto(rsConfiguracion).Update(); });
+    if (pasos.If([&] { return !Abierto(rsConfiguracion, kClase).Eof(); })) {
+      pasos([&] { Abierto(rsConfiguracion, kClase).MoveFirst(); });
+      if (pasos.If([&] { return Abierto(rsConfiguracion, kClase).Fields("FhUpdate").Value().IsNull(); })) {
+        pasos([&] { Abierto(rsConfiguracion, kClase).Fields("FhUpdate").SetValue(Fecha(std::string(kFechaInicial))); });
+        pasos([&] { Abierto(rsConfiguracion, kClase).Update(); });
       }
     }
     pasos([&] { Sesion().CerrarRecordset(rsConfiguracion); });
@@ -245,7 +244,7 @@ void Dll_SYD::VerificaCampos() {
       Sesion().AbrirRecordset("SELECT TOP 1 UD FROM MV_RUTEO", rsUd, nullptr, ado::adOpenForwardOnly,
                               ado::adLockReadOnly, -1, true);
     });
-    if (pasos.If([&] { return Abierto(rsUd).Fields(size_t{0}).DefinedSize() == 2; })) {
+    if (pasos.If([&] { return Abierto(rsUd, kClase).Fields(size_t{0}).DefinedSize() == 2; })) {
       pasos([&] { platform_.Operator().MessageBox(kCampoUd, mb::kOkOnly + mb::kInformation, "Aviso al Operador"); });
       return;
     }
@@ -256,12 +255,12 @@ void Dll_SYD::VerificaCampos() {
         Sesion().AbrirRecordset("TA_CONFIGURACION", rsConfiguracion, nullptr, ado::adOpenForwardOnly,
                                 ado::adLockReadOnly, -1, true);
       });
-      if (pasos.If([&] { return Abierto(rsConfiguracion).Eof(); })) return;
-      pasos([&] { Abierto(rsConfiguracion).MoveFirst(); });
+      if (pasos.If([&] { return Abierto(rsConfiguracion, kClase).Eof(); })) return;
+      pasos([&] { Abierto(rsConfiguracion, kClase).MoveFirst(); });
       // The continuation test reads the date as this pass found it: the
       // recordset's row as it was read, before the step wrote the next key.
       std::string fecha;
-      pasos([&] { fecha = TextoDeFecha(Abierto(rsConfiguracion).Fields("FhUpdate").Value()); });
+      pasos([&] { fecha = TextoDeFecha(Abierto(rsConfiguracion, kClase).Fields("FhUpdate").Value()); });
       FhRegistroError = fecha;
 
       if (const PasoFechado* paso = BuscarPaso(fecha)) {
