@@ -18,7 +18,8 @@ class Platform;
 // with, and the connection it opened. The engine comes from the
 // configuration file, section [BaseDeDatos], key Motor: SQLITE (the default,
 // the embedded engine, whose databases lie in the folder that key Carpeta
-// names, "C:\TRAMVEL\DATOS\" by default, one sub-folder per server) or ODBC.
+// names, "C:\TRAMVEL\DATOS\" by default, one sub-folder per server), or
+// SQLSERVER, ORACLE or ODBC, reached through unixODBC.
 class SesionDatos {
  public:
   // `abrir` opens the connection from the settings; a test hands in its own
