@@ -63,6 +63,18 @@ struct ErrorCase {
 };
 
 // Real SQLite messages reach the error table as it expects them.
+// A task stored for "sa" is found by "WHERE USUARIO = 'sa '", and a key
+// differing in trailing blanks only is the same key, as on the server.
+TEST_F(ConnectionTest, TextsCompareWithoutTheirTrailingBlanks) {
+  connection_->Execute(
+      "CREATE TABLE U (Usuario NVARCHAR(50) NOT NULL, CONSTRAINT PK_U PRIMARY KEY (Usuario))\n"
+      "INSERT INTO U (Usuario) VALUES ('sa')");
+  EXPECT_EQ(connection_->Execute("SELECT COUNT(*) FROM U WHERE Usuario = 'SA '")->Fields(0).Value(), Variant(1));
+  EXPECT_EQ(FailureOf([&] { connection_->Execute("INSERT INTO U (Usuario) VALUES ('sa  ')"); }), failure::kDatabase);
+  EXPECT_EQ(connection_->Errors()[0].NativeError, 2627);
+  EXPECT_EQ(connection_->Execute("SELECT COUNT(*) FROM U WHERE Usuario LIKE 'S%'")->Fields(0).Value(), Variant(1));
+}
+
 TEST_F(ConnectionTest, DatabaseErrorsCarrySqlServersNumbers) {
   connection_->Execute(
       "CREATE TABLE M (Id int NOT NULL PRIMARY KEY, Clave varchar(10) NOT NULL)\n"

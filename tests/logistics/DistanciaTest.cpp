@@ -15,9 +15,9 @@ class Distancia : public EmbeddedFixture {
     Run("CREATE TABLE MA_DESTINATARIOS (CODIGO NVARCHAR(16), SUCURSAL NVARCHAR(6), LOCALIDAD NVARCHAR(50))");
     Run("INSERT INTO TA_DISTLOCALIDADES VALUES ('TANDIL', 360.5), ('AZUL', 300), ('O''HIGGINS', 12)");
     Run("INSERT INTO MV_RUTEOCAB VALUES (1, 'C1', '01', '  TANDIL '), (2, 'C1', '01', '   '), "
-        "(3, 'C1', '02', 'LUJAN'), (4, 'C1 ', '01', 'LUJAN'), (5, 'O''NEIL', '01', 'O''HIGGINS'), "
+        "(3, 'C1', '02', 'LUJAN'), (4, ' C1', '01', 'LUJAN'), (5, 'O''NEIL', '01', 'O''HIGGINS'), "
         "(6, 'C9', '01', NULL)");
-    Run("INSERT INTO MA_DESTINATARIOS VALUES ('C1', '01', 'AZUL'), ('C1', '02', ' SALTO '), ('C1 ', '01', 'TANDIL')");
+    Run("INSERT INTO MA_DESTINATARIOS VALUES ('C1', '01', 'AZUL'), ('C1', '02', ' SALTO '), (' C1', '01', 'TANDIL')");
   }
 };
 

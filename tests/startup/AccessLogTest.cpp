@@ -17,9 +17,9 @@ class Acceso : public ::testing::Test {
     Conectar(programa.Sesion());
     programa.Sesion().Ejecutar(
         "INSERT INTO TA_MENU (Clave, Nombre, Proceso) VALUES ('M1', 'Ventas del dia', 'RO000VU;V_MV_VENTAS')\n"
-        // The query compares the user with a blank after it, which SQL Server
-        // ignores and the embedded engine does not.
-        "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('sa ', 'M1')");
+        // The query compares the user with a blank after it, which the
+        // engine ignores as SQL Server does.
+        "INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('sa', 'M1')");
   }
 
   // The columns of the access rows, one "|"-joined line per row.
@@ -100,7 +100,7 @@ TEST(ConsultaDeTareas, QuotesAreDoubledAndTheBlankBeforeTheUsersQuoteStays) {
 }
 
 TEST_F(Acceso, AUserWithAQuoteStillFindsTheTask) {
-  programa.Sesion().Ejecutar("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('d''Ana ', 'M1')");
+  programa.Sesion().Ejecutar("INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES ('d''Ana', 'M1')");
   programa.Sesion().Usuario("d'Ana");
   RegistrarAcceso(programa, "V_MV_VENTAS");
   // The row's values lose their quotes, as every value of the builder does.

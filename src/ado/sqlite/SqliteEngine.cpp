@@ -10,6 +10,7 @@
 #include "platform/Failure.h"
 #include "ado/ConnectionCore.h"
 #include "ado/sqlite/ExactNumbers.h"
+#include "ado/sqlite/PaddedText.h"
 #include "ado/sqlite/SqliteErrors.h"
 #include "ado/sqlite/SqliteReport.h"
 #include "ado/sqlite/SqliteRows.h"
@@ -54,6 +55,11 @@ std::string FindDatabase(const std::string& folder, const std::string& database)
   return {};
 }
 
+int ComparePadded(void*, int aBytes, const void* a, int bBytes, const void* b) {
+  return sqlite::ComparePaddedTexts(std::string_view(static_cast<const char*>(a), static_cast<size_t>(aBytes)),
+                                    std::string_view(static_cast<const char*>(b), static_cast<size_t>(bBytes)));
+}
+
 int CompareNumbers(void*, int aBytes, const void* a, int bBytes, const void* b) {
   return sqlite::CompareNumberTexts(std::string_view(static_cast<const char*>(a), static_cast<size_t>(aBytes)),
                                     std::string_view(static_cast<const char*>(b), static_cast<size_t>(bBytes)));
@@ -69,6 +75,9 @@ sqlite3* OpenFile(const std::string& path, bool create) {
   sqlite3_extended_result_codes(db, 1);
   const std::string collation(sqlite::kNumberCollation);
   sqlite3_create_collation_v2(db, collation.c_str(), SQLITE_UTF8, nullptr, CompareNumbers, nullptr);
+  // Text columns carry NOCASE (the adaptation gives it them): here it
+  // compares as SQL Server does, trailing blanks aside.
+  sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, ComparePadded, nullptr);
   // As SQL Server with QUOTED_IDENTIFIER ON: "x" is always a name.
   sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
   sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
