@@ -18,14 +18,12 @@ constexpr const char* kConexion = "@Server=local;@DbName=DEMO;@Usuario=sa;@Passw
 class SydDatabase : public ::testing::Test {
  protected:
   ProgramRun Syd(const std::vector<std::string>& args, std::optional<std::string> tempFolder) {
-    return RunProgram((ProgramDir() / "syd").string(), args,
-                      {{"TRAMVEL_DRIVE_C", temp.str()},
-                       {"TRAMVEL_INI", std::nullopt},
-                       {"HOME", (temp.path() / "home").string()},
-                       {"XDG_CACHE_HOME", std::nullopt},
-                       {"TEMP", std::move(tempFolder)},
-                       {"TMP", std::nullopt},
-                       {"TMPDIR", std::nullopt}});
+    return RunSyd(args, temp.str(),
+                  {{"HOME", (temp.path() / "home").string()},
+                   {"XDG_CACHE_HOME", std::nullopt},
+                   {"TEMP", std::move(tempFolder)},
+                   {"TMP", std::nullopt},
+                   {"TMPDIR", std::nullopt}});
   }
 
   fs::path Database() const { return temp.path() / "TRAMVEL" / "DATOS" / "local" / "DEMO.sqlite"; }

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 class SydFiles : public ::testing::Test {
  protected:
   ProgramRun Syd(const std::vector<std::string>& args) {
-    return RunProgram((ProgramDir() / "syd").string(), args, {{"TRAMVEL_DRIVE_C", temp.str()}});
+    return RunSyd(args, temp.str());
   }
   TempFolder temp;
 };

@@ -58,9 +58,7 @@ class SydLogistica : public ::testing::Test {
   static void TearDownTestSuite() { base_.reset(); }
 
   static ProgramRun Run(const TempFolder& folder, const std::vector<std::string>& args) {
-    return RunProgram(
-        (ProgramDir() / "syd").string(), args,
-        {{"TRAMVEL_DRIVE_C", folder.str()}, {"TRAMVEL_INI", std::nullopt}, {"TEMP", (folder.path() / "tmp").string()}});
+    return RunSyd(args, folder.str(), {{"TEMP", (folder.path() / "tmp").string()}});
   }
 
   static ProgramRun Syd(std::vector<std::string> args) {

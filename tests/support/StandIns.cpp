@@ -8,6 +8,12 @@ namespace tramvel::testing {
 
 std::filesystem::path ProgramDir() { return TRAMVEL_PROGRAM_DIR; }
 
+ProgramRun RunSyd(const std::vector<std::string>& args, const std::string& driveC, EnvironmentChanges more) {
+  more.emplace("TRAMVEL_DRIVE_C", driveC);
+  more.emplace("TRAMVEL_INI", std::nullopt);
+  return RunProgram((ProgramDir() / "syd").string(), args, more);
+}
+
 std::filesystem::path StandInPath() { return std::filesystem::path(TRAMVEL_TEST_BIN_DIR) / "standin"; }
 
 void InstallStandIn(const std::filesystem::path& folder, const std::string& name, int code) {

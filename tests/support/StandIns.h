@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "RunProgram.h"
+
 namespace tramvel::testing {
 
 // Puts the recording stand-in into `folder` under `name`, exiting with `code`.
@@ -20,5 +22,10 @@ std::vector<std::string> RecordedCommandLines(const std::filesystem::path& folde
 // The folder that holds the built programs (tramvel) and the stand-in.
 std::filesystem::path ProgramDir();
 std::filesystem::path StandInPath();
+
+// Runs the built syd with drive C: at `driveC` and the default configuration
+// beside the program (whatever TRAMVEL_INI the caller's shell names);
+// `more` adds or overrides variables.
+ProgramRun RunSyd(const std::vector<std::string>& args, const std::string& driveC, EnvironmentChanges more = {});
 
 }  // namespace tramvel::testing

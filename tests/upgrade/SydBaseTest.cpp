@@ -18,10 +18,7 @@ class SydBase : public ::testing::Test {
   SydBase() { fs::create_directories(temp.path() / "tmp"); }
 
   ProgramRun Syd(const std::vector<std::string>& args) {
-    return RunProgram((ProgramDir() / "syd").string(), args,
-                      {{"TRAMVEL_DRIVE_C", temp.str()},
-                       {"TRAMVEL_INI", std::nullopt},
-                       {"TEMP", (temp.path() / "tmp").string()}});
+    return RunSyd(args, temp.str(), {{"TEMP", (temp.path() / "tmp").string()}});
   }
 
   TempFolder temp;
